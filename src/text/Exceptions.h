@@ -8,42 +8,42 @@
 namespace text {
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
     const std::string& Message() const noexcept { return message_; }
 
-private:
+  private:
     std::string message_;
 };
 
 class EConvertError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EMathError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EZeroDivide : public EMathError {
-public:
+  public:
     EZeroDivide() : EMathError("Floating point division by zero") {}
 };
 
 class EOverflow : public EMathError {
-public:
+  public:
     EOverflow() : EMathError("Floating point overflow") {}
 };
 
 class EInvalidOp : public EMathError {
-public:
+  public:
     EInvalidOp() : EMathError("Invalid floating point operation") {}
 };
 
 class EPrinter : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

@@ -18,16 +18,15 @@ LocaleFormats& CurrentLocaleFormats();
 
 // Sets the settings for a scope and restores the earlier ones at its end (tests).
 class ScopedLocaleFormats {
-public:
-    explicit ScopedLocaleFormats(const LocaleFormats& formats)
-        : saved_(CurrentLocaleFormats()) {
+  public:
+    explicit ScopedLocaleFormats(const LocaleFormats& formats) : saved_(CurrentLocaleFormats()) {
         CurrentLocaleFormats() = formats;
     }
     ~ScopedLocaleFormats() { CurrentLocaleFormats() = saved_; }
     ScopedLocaleFormats(const ScopedLocaleFormats&) = delete;
     ScopedLocaleFormats& operator=(const ScopedLocaleFormats&) = delete;
 
-private:
+  private:
     LocaleFormats saved_;
 };
 

@@ -9,7 +9,7 @@
 namespace text {
 
 class Real6 {
-public:
+  public:
     Real6() = default;  // zero
 
     // Keeps 40 significant bits, ties away from zero; zero below 2^-128, EOverflow from 2^127.
@@ -24,11 +24,13 @@ public:
     Extended Widen() const;
     const std::array<std::uint8_t, 6>& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::array<std::uint8_t, 6> bytes_{};
 };
 
 // Narrow and widen again: the value a Real6 variable would hold.
-inline Extended RoundToReal6(Extended value) { return Real6::Narrow(value).Widen(); }
+inline Extended RoundToReal6(Extended value) {
+    return Real6::Narrow(value).Widen();
+}
 
 }  // namespace text

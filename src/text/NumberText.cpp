@@ -1,0 +1,509 @@
+#include "text/NumberText.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "text/Exceptions.h"
+#include "text/LocaleFormats.h"
+
+namespace text {
+
+namespace {
+
+// Powers of ten that the 80-bit format holds exactly (5^27 still fits in 64 bits).
+constexpr int kExactPowers = 27;
+struct PowerTable {
+    Extended value[kExactPowers + 1];
+    constexpr PowerTable() : value() {
+        Extended power = 1;
+        for (int i = 0; i <= kExactPowers; ++i) {
+            value[i] = power;
+            power *= 10;
+        }
+    }
+};
+constexpr PowerTable kPow10;
+
+constexpr std::uint64_t kWholePow10[] = {1ULL,
+                                         10ULL,
+                                         100ULL,
+                                         1000ULL,
+                                         10000ULL,
+                                         100000ULL,
+                                         1000000ULL,
+                                         10000000ULL,
+                                         100000000ULL,
+                                         1000000000ULL,
+                                         10000000000ULL,
+                                         100000000000ULL,
+                                         1000000000000ULL,
+                                         10000000000000ULL,
+                                         100000000000000ULL,
+                                         1000000000000000ULL,
+                                         10000000000000000ULL,
+                                         100000000000000000ULL,
+                                         1000000000000000000ULL};
+constexpr std::uint64_t kImageLow = kWholePow10[17];
+constexpr Extended kImageLowX = 1e17L;
+constexpr Extended kImageHighX = 1e18L;
+
+// The 18 significant decimal digits of a value and its decimal exponent E, with
+// 10^(E-1) <= |value| < 10^E and digits in [10^17, 10^18).
+struct Image {
+    std::uint64_t digits;
+    int exponent;
+};
+
+// Beyond the exact powers: the digits of the exactly rounded decimal, which the image's
+// one-scaling rule may differ from only in its last digit.
+Image SlowImage(Extended magnitude) {
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    Image image{0, 0};
+    const char* p = buffer;
+    for (; *p != 'e' && *p != '\0'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            image.digits = image.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+    }
+    int exponent = 0;
+    if (*p == 'e') {
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), buffer + std::strlen(buffer), exponent);
+    }
+    image.exponent = exponent + 1;
+    return image;
+}
+
+Image DecimalImage(Extended magnitude) {
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // floor(log10 |value|) + 1, or one less; the loop below settles it.
+    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521L)) + 1;
+    if (18 - exponent > kExactPowers - 1 || exponent - 18 > kExactPowers - 1) {
+        return SlowImage(magnitude);
+    }
+    for (;;) {
+        const int power = 18 - exponent;
+        const Extended scaled =
+            power >= 0 ? magnitude * kPow10.value[power] : magnitude / kPow10.value[-power];
+        const Extended rounded = std::nearbyint(scaled);  // ties to even
+        if (rounded >= kImageHighX) {
+            if (rounded == kImageHighX) {
+                return Image{kImageLow, exponent + 1};
+            }
+            ++exponent;
+            continue;
+        }
+        if (rounded < kImageLowX) {
+            --exponent;
+            continue;
+        }
+        return Image{static_cast<std::uint64_t>(rounded), exponent};
+    }
+}
+
+// Writes the decimal digits of n (at least one) and returns the end.
+char* WriteDigits(char* out, std::uint64_t n) {
+    return std::to_chars(out, out + 24, n).ptr;
+}
+
+// Writes hundredths as "<int><mark><2 digits>" from a digit string without leading zeros.
+char* WriteHundredths(char* out, const char* digits, std::size_t length, char mark) {
+    if (length <= 2) {
+        *out++ = '0';
+        *out++ = mark;
+        if (length < 2) {
+            *out++ = '0';
+        }
+        std::memcpy(out, digits, length);
+        return out + length;
+    }
+    std::memcpy(out, digits, length - 2);
+    out += length - 2;
+    *out++ = mark;
+    *out++ = digits[length - 2];
+    *out++ = digits[length - 1];
+    return out;
+}
+
+std::size_t WriteSpecial(char* out, Extended value) {
+    const char* text = std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    const std::size_t length = std::strlen(text);
+    std::memcpy(out, text, length);
+    return length;
+}
+
+std::size_t WriteZeroAmount(char* out, AmountPattern pattern, char mark) {
+    char* p = out;
+    if (pattern == AmountPattern::Dollar) {
+        *p++ = '$';
+    }
+    *p++ = '0';
+    *p++ = mark;
+    *p++ = '0';
+    *p++ = '0';
+    return static_cast<std::size_t>(p - out);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+[[noreturn]] void ThrowNotFloat(std::string_view text) {
+    std::string message = "'";
+    message += text;
+    message += "' is not a valid floating point value";
+    throw EConvertError(std::move(message));
+}
+
+[[noreturn]] void ThrowNotInteger(std::string_view text) {
+    std::string message = "'";
+    message += text;
+    message += "' is not a valid integer value";
+    throw EConvertError(std::move(message));
+}
+
+// Mantissa digits times ten to the power, rounded once to the nearest 80-bit value.
+bool ScaleDecimal(std::string_view significant, long power, Extended& value) {
+    if (significant.empty()) {
+        value = 0;
+        return true;
+    }
+    // Trailing zeros only move the power, and keep short numbers on the exact path.
+    while (significant.size() > 1 && significant.back() == '0') {
+        significant.remove_suffix(1);
+        ++power;
+    }
+    if (significant.size() <= 19 && power >= -kExactPowers && power <= kExactPowers) {
+        std::uint64_t mantissa = 0;
+        for (const char c : significant) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        const auto whole = static_cast<Extended>(mantissa);  // exact: 64-bit significand
+        value = power >= 0 ? whole * kPow10.value[power] : whole / kPow10.value[-power];
+        return true;
+    }
+    // Long mantissas and large powers: the C library rounds the exact decimal correctly.
+    std::string decimal(significant);
+    decimal += 'e';
+    decimal += std::to_string(power);
+    errno = 0;
+    char* end = nullptr;
+    const Extended parsed = std::strtold(decimal.c_str(), &end);
+    if (std::isinf(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+}  // namespace
+
+std::size_t NumberToTextTo(char* out, Extended value) {
+    if (!std::isfinite(value)) {
+        return WriteSpecial(out, value);
+    }
+    if (value == 0) {
+        out[0] = '0';
+        return 1;
+    }
+    const char mark = CurrentLocaleFormats().decimalMark;
+    Image image = DecimalImage(std::fabs(value));
+    std::uint64_t kept = image.digits / 1000;
+    if ((image.digits / 100) % 10 >= 5) {
+        ++kept;
+        if (kept == kWholePow10[15]) {
+            kept = kWholePow10[14];
+            ++image.exponent;
+        }
+    }
+    char digits[16];
+    WriteDigits(digits, kept);  // exactly 15 digits
+    std::size_t count = 15;
+    while (count > 1 && digits[count - 1] == '0') {
+        --count;
+    }
+
+    char* p = out;
+    if (value < 0) {
+        *p++ = '-';
+    }
+    const int e = image.exponent;
+    if (e >= -3 && e <= 15) {
+        if (e > 0) {
+            const auto whole = static_cast<std::size_t>(e);
+            for (std::size_t i = 0; i < whole; ++i) {
+                *p++ = i < count ? digits[i] : '0';
+            }
+            if (count > whole) {
+                *p++ = mark;
+                std::memcpy(p, digits + whole, count - whole);
+                p += count - whole;
+            }
+        } else {
+            *p++ = '0';
+            *p++ = mark;
+            for (int i = 0; i < -e; ++i) {
+                *p++ = '0';
+            }
+            std::memcpy(p, digits, count);
+            p += count;
+        }
+    } else {
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = mark;
+            std::memcpy(p, digits + 1, count - 1);
+            p += count - 1;
+        }
+        *p++ = 'E';
+        const int shown = e - 1;
+        if (shown < 0) {
+            *p++ = '-';
+        }
+        p = WriteDigits(p, static_cast<std::uint64_t>(shown < 0 ? -shown : shown));
+    }
+    return static_cast<std::size_t>(p - out);
+}
+
+std::string NumberToText(Extended value) {
+    char buffer[kNumberTextCapacity];
+    return std::string(buffer, NumberToTextTo(buffer, value));
+}
+
+std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
+    if (!std::isfinite(value)) {
+        return WriteSpecial(out, value);
+    }
+    const char mark = CurrentLocaleFormats().decimalMark;
+    // Below a thousandth nothing survives the rounding to hundredths; spares the image.
+    if (std::fabs(value) < 0.0009L) {
+        return WriteZeroAmount(out, pattern, mark);
+    }
+    const Image image = DecimalImage(std::fabs(value));
+    if (image.exponent > 18) {
+        return NumberToTextTo(out, value);
+    }
+    const int keep = image.exponent + 2;  // digits down to the hundredths
+    if (keep < 0) {
+        return WriteZeroAmount(out, pattern, mark);
+    }
+
+    char digits[24];
+    std::size_t length = 0;
+    if (keep >= 18) {
+        length = static_cast<std::size_t>(WriteDigits(digits, image.digits) - digits);
+        for (int i = 18; i < keep; ++i) {
+            digits[length++] = '0';
+        }
+    } else {
+        const std::uint64_t divisor = kWholePow10[18 - keep];
+        std::uint64_t hundredths = image.digits / divisor;
+        const std::uint64_t firstDropped = (image.digits / (divisor / 10)) % 10;
+        if (firstDropped >= 5) {
+            ++hundredths;  // ties away from zero, carrying to the left
+        }
+        if (hundredths == 0) {
+            return WriteZeroAmount(out, pattern, mark);
+        }
+        length = static_cast<std::size_t>(WriteDigits(digits, hundredths) - digits);
+    }
+
+    char* p = out;
+    if (value < 0) {
+        *p++ = '-';
+    }
+    if (pattern == AmountPattern::Dollar) {
+        *p++ = '$';
+    }
+    p = WriteHundredths(p, digits, length, mark);
+    return static_cast<std::size_t>(p - out);
+}
+
+std::string FormatAmount(Extended value, AmountPattern pattern) {
+    char buffer[kNumberTextCapacity];
+    return std::string(buffer, FormatAmountTo(buffer, value, pattern));
+}
+
+std::size_t FormatMoneyTo(char* out, Real6 value) {
+    out[0] = '$';
+    return 1 + FormatAmountTo(out + 1, value.Widen(), AmountPattern::Plain);
+}
+
+std::string FormatMoney(Real6 value) {
+    char buffer[kNumberTextCapacity];
+    return std::string(buffer, FormatMoneyTo(buffer, value));
+}
+
+bool TryTextToNumber(std::string_view text, Extended& value) {
+    const char mark = CurrentLocaleFormats().decimalMark;
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < size && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    // The mantissa's digits, leading zeros dropped, as one decimal integer.
+    const std::size_t integerStart = i;
+    while (i < size && IsDigit(text[i])) {
+        ++i;
+    }
+    const std::string_view integerDigits = text.substr(integerStart, i - integerStart);
+    bool sawMark = false;
+    std::string_view fractionDigits;
+    if (i < size && text[i] == mark) {
+        sawMark = true;
+        const std::size_t fractionStart = ++i;
+        while (i < size && IsDigit(text[i])) {
+            ++i;
+        }
+        fractionDigits = text.substr(fractionStart, i - fractionStart);
+    }
+    if (integerDigits.empty() && fractionDigits.empty() && !sawMark) {
+        return false;
+    }
+
+    long exponent = 0;
+    if (i < size && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < size && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        // Digits are taken only while the exponent so far is below 500.
+        while (i < size && IsDigit(text[i]) && exponent < 500) {
+            exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
+    }
+    while (i < size && text[i] == ' ') {
+        ++i;
+    }
+    if (i != size) {
+        return false;
+    }
+
+    std::string_view significant;
+    std::string joined;
+    if (fractionDigits.empty()) {
+        significant = integerDigits;
+    } else {
+        joined.reserve(integerDigits.size() + fractionDigits.size());
+        joined.append(integerDigits);
+        joined.append(fractionDigits);
+        significant = joined;
+    }
+    const std::size_t firstNonZero = significant.find_first_not_of('0');
+    significant = firstNonZero == std::string_view::npos ? std::string_view{}
+                                                         : significant.substr(firstNonZero);
+    Extended magnitude = 0;
+    if (!ScaleDecimal(significant, exponent - static_cast<long>(fractionDigits.size()),
+                      magnitude)) {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+Extended TextToNumber(std::string_view text) {
+    Extended value = 0;
+    if (!TryTextToNumber(text, value)) {
+        ThrowNotFloat(text);
+    }
+    return value;
+}
+
+bool TryTextToWhole(std::string_view text, std::int32_t& value) {
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size && text[i] == ' ') {
+        ++i;
+    }
+    if (i < size && text[i] == '$') {
+        ++i;
+        if (i == size) {
+            return false;
+        }
+        std::uint64_t pattern = 0;
+        for (; i < size; ++i) {
+            const char c = text[i];
+            int digit = 0;
+            if (IsDigit(c)) {
+                digit = c - '0';
+            } else if (c >= 'a' && c <= 'f') {
+                digit = c - 'a' + 10;
+            } else if (c >= 'A' && c <= 'F') {
+                digit = c - 'A' + 10;
+            } else {
+                return false;
+            }
+            pattern = pattern * 16 + static_cast<std::uint64_t>(digit);
+            if (pattern > 0xFFFFFFFFULL) {
+                return false;
+            }
+        }
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern));
+        return true;
+    }
+    bool negative = false;
+    if (i < size && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == size) {
+        return false;
+    }
+    std::uint64_t magnitude = 0;
+    for (; i < size; ++i) {
+        if (!IsDigit(text[i])) {
+            return false;
+        }
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        if (magnitude > 2147483648ULL) {
+            return false;
+        }
+    }
+    if (!negative && magnitude > 2147483647ULL) {
+        return false;
+    }
+    value = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
+                     : static_cast<std::int32_t>(magnitude);
+    return true;
+}
+
+std::int32_t TextToWhole(std::string_view text) {
+    std::int32_t value = 0;
+    if (!TryTextToWhole(text, value)) {
+        ThrowNotInteger(text);
+    }
+    return value;
+}
+
+std::int32_t TextToWholeDef(std::string_view text, std::int32_t defaultValue) {
+    std::int32_t value = 0;
+    return TryTextToWhole(text, value) ? value : defaultValue;
+}
+
+std::size_t WholeToTextTo(char* out, std::int32_t value) {
+    return static_cast<std::size_t>(std::to_chars(out, out + 16, value).ptr - out);
+}
+
+std::string WholeToText(std::int32_t value) {
+    char buffer[16];
+    return std::string(buffer, WholeToTextTo(buffer, value));
+}
+
+}  // namespace text
