@@ -43,8 +43,8 @@ std::int64_t ShownDay(DateTime value) {
         return std::isfinite(value) ? static_cast<std::int64_t>(value) : 0;
     }
     // The time of day is rounded to the millisecond first, so 23:59:59.9996 shows the next day.
-    const auto milliseconds = static_cast<std::int64_t>(
-        std::nearbyint(static_cast<long double>(value) * kMillisecondsPerDay));
+    const auto milliseconds =
+        static_cast<std::int64_t>(std::rint(static_cast<long double>(value) * kMillisecondsPerDay));
     // Before day 0 the fraction still counts forward within its day, hence the truncation.
     return milliseconds / static_cast<std::int64_t>(kMillisecondsPerDay);
 }

@@ -2,19 +2,52 @@
 //
 // Plain arithmetic does not trap, and the status flags are unreliable once the optimiser folds
 // or moves operations, so each operation checks its operands and its result instead. Underflow
-// and inexact results stay silent, as they must.
+// and inexact results stay silent, as they must. Inline: the schedule runs these per row.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "text/Extended.h"
 
 namespace text {
 
-Extended Add(Extended a, Extended b);
-Extended Sub(Extended a, Extended b);
-Extended Mul(Extended a, Extended b);
-Extended Div(Extended dividend, Extended divisor);
+[[noreturn]] void RaiseZeroDivide();
+[[noreturn]] void RaiseOverflow();
+[[noreturn]] void RaiseInvalidOp();
+
+namespace detail {
+// An infinite result of finite operands overflowed; a NaN result was an invalid operation.
+inline Extended Checked(Extended result, Extended a, Extended b) {
+    if (std::isnan(result)) [[unlikely]] {
+        RaiseInvalidOp();
+    }
+    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) [[unlikely]] {
+        RaiseOverflow();
+    }
+    return result;
+}
+}  // namespace detail
+
+inline Extended Add(Extended a, Extended b) {
+    return detail::Checked(a + b, a, b);
+}
+inline Extended Sub(Extended a, Extended b) {
+    return detail::Checked(a - b, a, b);
+}
+inline Extended Mul(Extended a, Extended b) {
+    return detail::Checked(a * b, a, b);
+}
+
+inline Extended Div(Extended dividend, Extended divisor) {
+    if (divisor == 0 && std::isfinite(dividend)) [[unlikely]] {
+        if (dividend == 0) {
+            RaiseInvalidOp();  // 0 / 0
+        }
+        RaiseZeroDivide();
+    }
+    return detail::Checked(dividend / divisor, dividend, divisor);
+}
 
 // Nearest whole number, ties to even; EInvalidOp outside the 32-bit signed range.
 std::int32_t RoundToWhole(Extended value);

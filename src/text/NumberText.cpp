@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "text/Exceptions.h"
+#include "text/ExtendedBits.h"
 #include "text/LocaleFormats.h"
 
 namespace text {
@@ -79,10 +80,13 @@ Image SlowImage(Extended magnitude) {
 }
 
 Image DecimalImage(Extended magnitude) {
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    // floor(log10 |value|) + 1, or one less; the loop below settles it.
-    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521L)) + 1;
+    // floor(log10 |value|) + 1, or one less, from the binary exponent (log10 2 ≈ 1292913986 /
+    // 2^32); the loop below settles it.
+    const std::int64_t binaryExponent = BitsOf(magnitude).biasedExponent - kExtendedBias;
+    int exponent = static_cast<int>((binaryExponent * 1292913986LL) >> 32) + 1;
+    if (binaryExponent < -16382) {
+        return SlowImage(magnitude);  // denormals
+    }
     if (18 - exponent > kExactPowers - 1 || exponent - 18 > kExactPowers - 1) {
         return SlowImage(magnitude);
     }
@@ -90,7 +94,7 @@ Image DecimalImage(Extended magnitude) {
         const int power = 18 - exponent;
         const Extended scaled =
             power >= 0 ? magnitude * kPow10.value[power] : magnitude / kPow10.value[-power];
-        const Extended rounded = std::nearbyint(scaled);  // ties to even
+        const Extended rounded = std::rint(scaled);  // ties to even
         if (rounded >= kImageHighX) {
             if (rounded == kImageHighX) {
                 return Image{kImageLow, exponent + 1};

@@ -1,8 +1,10 @@
 #include "text/Real6.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "text/Exceptions.h"
+#include "text/ExtendedBits.h"
 
 namespace text {
 
@@ -22,14 +24,15 @@ Real6 Real6::Narrow(Extended value) {
     if (value == 0) {
         return Real6{};
     }
-    const bool negative = std::signbit(value);
-    int binaryExponent = 0;
-    // |value| = m × 2^binaryExponent with m in [0.5, 1); m × 2^64 is the 64-bit significand.
-    const Extended m = std::frexp(std::fabs(value), &binaryExponent);
-    const auto significand = static_cast<std::uint64_t>(std::ldexp(m, 64));
+    const ExtendedBits bits = BitsOf(value);
+    if (bits.biasedExponent == 0) {
+        return Real6{};  // an 80-bit denormal lies far below 2^-128
+    }
+    const bool negative = bits.negative;
+    const std::uint64_t significand = bits.significand;
 
     std::uint64_t kept = significand >> 24;  // the leading 1 and 39 fraction bits
-    int exponent = binaryExponent - 1 + kBias;
+    int exponent = bits.biasedExponent - kExtendedBias + kBias;
     if ((significand >> 23) & 1) {  // first dropped bit: ties go away from zero
         ++kept;
         if (kept >> 40) {
@@ -66,9 +69,7 @@ Extended Real6::Widen() const {
     const bool negative = (fraction >> kFractionBits) & 1;
     const std::uint64_t significand =
         (fraction & kFractionMask) | (std::uint64_t{1} << kFractionBits);
-    const Extended magnitude =
-        std::ldexp(static_cast<Extended>(significand), bytes_[0] - kBias - kFractionBits);
-    return negative ? -magnitude : magnitude;
+    return ExtendedOf(negative, bytes_[0] - kBias + kExtendedBias, significand << 24);
 }
 
 }  // namespace text

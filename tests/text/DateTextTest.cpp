@@ -1,0 +1,95 @@
+#include "text/DateText.h"
+
+#include <gtest/gtest.h>
+
+#include "text/Calendar.h"
+#include "text/LocaleFormats.h"
+
+namespace text {
+namespace {
+
+TEST(Calendar, DayNumbersFromTheEpoch) {
+    const struct {
+        std::int64_t year;
+        int month;
+        int day;
+        std::int64_t number;
+    } cases[] = {
+        {1899, 12, 30, 0},    {1899, 12, 31, 1},    {1900, 1, 1, 2},        {2024, 2, 1, 45323},
+        {2024, 3, 1, 45352},  {1998, 9, 22, 36060}, {1, 1, 1, -693593},     {9999, 12, 31, 2958465},
+        {2000, 2, 29, 36585}, {1900, 3, 1, 61},     {10000, 1, 1, 2958466},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayNumber(c.year, c.month, c.day), c.number) << c.year << "-" << c.month;
+        const CivilDate back = DateOfDay(c.number);
+        EXPECT_EQ(back.year, c.year);
+        EXPECT_EQ(back.month, c.month);
+        EXPECT_EQ(back.day, c.day);
+    }
+}
+
+TEST(Calendar, EveryDayRoundTrips) {
+    std::int64_t previous = DayNumber(1, 1, 1) - 1;
+    for (std::int64_t day = DayNumber(1, 1, 1); day <= DayNumber(12000, 12, 31); day += 1) {
+        const CivilDate date = DateOfDay(day);
+        ASSERT_TRUE(IsValidDate(date.year, date.month, date.day)) << day;
+        ASSERT_EQ(DayNumber(date.year, date.month, date.day), day);
+        ASSERT_EQ(day, previous + 1);
+        previous = day;
+    }
+}
+
+TEST(Calendar, ShownDayRoundsToTheMillisecond) {
+    EXPECT_EQ(ShownDay(45323.0), 45323);
+    EXPECT_EQ(ShownDay(45323.75), 45323);
+    EXPECT_EQ(ShownDay(45323.0 + 86399999.4 / 86400000.0), 45323);
+    EXPECT_EQ(ShownDay(45323.0 + 86399999.6 / 86400000.0), 45324);
+    EXPECT_EQ(ShownDay(-1.25), -1);
+}
+
+TEST(FormatDate, Tokens) {
+    const struct {
+        const char* pattern;
+        DateTime value;
+        const char* expected;
+    } cases[] = {
+        {"mmm dd, yyyy", 45323, "Feb 01, 2024"},
+        {"mmm dd, yyyy", 45352, "Mar 01, 2024"},
+        {"YYYY", 36059, "1998"},
+        {"MM", 45323, "02"},
+        {"DD", 45323, "01"},
+        {"m/d/yy", 45323, "2/1/24"},
+        {"y", 36526, "00"},
+        {"MMM D, YYYY", 45323.99, "Feb 1, 2024"},
+        {"dd.mm.yyyy", 2958465, "31.12.9999"},
+        {"yyyy", static_cast<DateTime>(DayNumber(12345, 6, 7)), "12345"},
+        {"yyyy", static_cast<DateTime>(DayNumber(5, 6, 7)), "0005"},
+        {"mmm dd, yyyy", 45323.0 + 86399999.6 / 86400000.0, "Feb 02, 2024"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatDate(c.pattern, c.value), c.expected) << c.pattern;
+    }
+}
+
+TEST(FormatDate, ScheduleDateMatchesThePattern) {
+    LocaleFormats french;
+    french.monthAbbrevs = {"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                           "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    ScopedLocaleFormats scope(french);
+    std::string cell;
+    for (const DateTime day : {45323.0, 45352.25, 2958465.0, -693593.0, 3e6}) {
+        FormatScheduleDateInto(cell, day);
+        EXPECT_EQ(cell, FormatDate("mmm dd, yyyy", day)) << day;
+    }
+    EXPECT_EQ(FormatDate("mmm", 45323), "févr.");
+}
+
+TEST(Today, IsAWholeDayInTheValidYears) {
+    const DateTime today = Today();
+    EXPECT_EQ(today, static_cast<DateTime>(static_cast<std::int64_t>(today)));
+    EXPECT_GT(today, DayNumber(2000, 1, 1));
+    EXPECT_LT(today, DayNumber(9999, 12, 31));
+}
+
+}  // namespace
+}  // namespace text
