@@ -33,6 +33,23 @@ void BM_FormatMoney(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatMoney);
 
+// Money as a schedule forms it: balances and interest with no decimal ties among them.
+void BM_FormatMoneyScheduleValues(benchmark::State& state) {
+    std::array<Extended, 64> values{};
+    Extended balance = 100000;
+    for (auto& value : values) {
+        value = balance * 0.005L;
+        balance = (balance - 599.55052515275L) + value;
+    }
+    char buffer[text::kNumberTextCapacity];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            text::FormatMoneyTo(buffer, text::Real6::Narrow(values[i++ % values.size()])));
+    }
+}
+BENCHMARK(BM_FormatMoneyScheduleValues);
+
 void BM_TextToNumber(benchmark::State& state) {
     constexpr std::array<std::string_view, 6> texts = {"99900.45", "0.00",   "1000",
                                                        " 12.5 ",   "599.55", "1e3"};
@@ -64,4 +81,14 @@ void BM_CalcPayment(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcPayment);
 
+}  // namespace
+
+namespace {
+void BM_NarrowWiden(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text::Real6::Narrow(kAmounts[i++ % kAmounts.size()]).Widen());
+    }
+}
+BENCHMARK(BM_NarrowWiden);
 }  // namespace

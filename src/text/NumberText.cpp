@@ -61,6 +61,13 @@ struct Image {
 
 // Beyond the exact powers: the digits of the exactly rounded decimal, which the image's
 // one-scaling rule may differ from only in its last digit.
+// Nearest integer, ties to even, for a non-negative value. From 2^63 on every 80-bit value is
+// already whole; below it, adding 2^63 leaves no fraction bits, so the addition itself rounds.
+inline Extended RoundToInteger(Extended value) {
+    constexpr Extended kTwo63 = 9223372036854775808.0L;
+    return value < kTwo63 ? (value + kTwo63) - kTwo63 : value;
+}
+
 Image SlowImage(Extended magnitude) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
@@ -94,7 +101,7 @@ Image DecimalImage(Extended magnitude) {
         const int power = 18 - exponent;
         const Extended scaled =
             power >= 0 ? magnitude * kPow10.value[power] : magnitude / kPow10.value[-power];
-        const Extended rounded = std::rint(scaled);  // ties to even
+        const Extended rounded = RoundToInteger(scaled);
         if (rounded >= kImageHighX) {
             if (rounded == kImageHighX) {
                 return Image{kImageLow, exponent + 1};
@@ -132,6 +139,42 @@ char* WriteHundredths(char* out, const char* digits, std::size_t length, char ma
     *out++ = digits[length - 2];
     *out++ = digits[length - 1];
     return out;
+}
+
+std::size_t WriteSignedHundredths(char* out, bool negative, AmountPattern pattern,
+                                  const char* digits, std::size_t length, char mark) {
+    char* p = out;
+    if (negative) {
+        *p++ = '-';
+    }
+    if (pattern == AmountPattern::Dollar) {
+        *p++ = '$';
+    }
+    p = WriteHundredths(p, digits, length, mark);
+    return static_cast<std::size_t>(p - out);
+}
+
+// The amount's hundredths without building the image, where the image cannot change them.
+// Below 1E12 the image, divided down to thousandths, lies within 0.0006 of |value| × 1000. So
+// when |value| × 1000 is clear of a whole number its floor is the thousandths the image keeps;
+// and next to a whole number n either n or n - 1 is, which round to the same hundredths unless
+// n ends in 5 (a decimal tie), which is left to the image.
+bool FastHundredths(Extended magnitude, std::uint64_t& hundredths) {
+    if (!(magnitude < 1e12L)) {
+        return false;
+    }
+    const Extended thousandths = magnitude * 1000;
+    const Extended nearest = RoundToInteger(thousandths);
+    const auto n = static_cast<std::uint64_t>(static_cast<std::int64_t>(nearest));
+    const Extended distance = thousandths - nearest;
+    std::uint64_t kept = n;
+    if (distance >= 0.001L || distance <= -0.001L) {
+        kept = distance < 0 ? n - 1 : n;
+    } else if (n % 10 == 5) {
+        return false;
+    }
+    hundredths = kept / 10 + (kept % 10 >= 5 ? 1 : 0);
+    return true;
 }
 
 std::size_t WriteSpecial(char* out, Extended value) {
@@ -279,7 +322,9 @@ std::string NumberToText(Extended value) {
     return std::string(buffer, NumberToTextTo(buffer, value));
 }
 
-std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
+namespace {
+// One body for amounts and money, inlined into both so the value never crosses a call.
+inline std::size_t FormatAmountBody(char* out, Extended value, AmountPattern pattern) {
     if (!std::isfinite(value)) {
         return WriteSpecial(out, value);
     }
@@ -287,6 +332,15 @@ std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
     // Below a thousandth nothing survives the rounding to hundredths; spares the image.
     if (std::fabs(value) < 0.0009L) {
         return WriteZeroAmount(out, pattern, mark);
+    }
+    std::uint64_t quick = 0;
+    if (FastHundredths(std::fabs(value), quick)) {
+        if (quick == 0) {
+            return WriteZeroAmount(out, pattern, mark);
+        }
+        char digits[24];
+        const auto length = static_cast<std::size_t>(WriteDigits(digits, quick) - digits);
+        return WriteSignedHundredths(out, value < 0, pattern, digits, length, mark);
     }
     const Image image = DecimalImage(std::fabs(value));
     if (image.exponent > 18) {
@@ -317,15 +371,12 @@ std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
         length = static_cast<std::size_t>(WriteDigits(digits, hundredths) - digits);
     }
 
-    char* p = out;
-    if (value < 0) {
-        *p++ = '-';
-    }
-    if (pattern == AmountPattern::Dollar) {
-        *p++ = '$';
-    }
-    p = WriteHundredths(p, digits, length, mark);
-    return static_cast<std::size_t>(p - out);
+    return WriteSignedHundredths(out, value < 0, pattern, digits, length, mark);
+}
+}  // namespace
+
+std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
+    return FormatAmountBody(out, value, pattern);
 }
 
 std::string FormatAmount(Extended value, AmountPattern pattern) {
@@ -335,7 +386,7 @@ std::string FormatAmount(Extended value, AmountPattern pattern) {
 
 std::size_t FormatMoneyTo(char* out, Real6 value) {
     out[0] = '$';
-    return 1 + FormatAmountTo(out + 1, value.Widen(), AmountPattern::Plain);
+    return 1 + FormatAmountBody(out + 1, value.Widen(), AmountPattern::Plain);
 }
 
 std::string FormatMoney(Real6 value) {

@@ -2,11 +2,33 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "text/Extended.h"
+#include "text/ExtendedBits.h"
+#include "text/FloatFaults.h"
 
 namespace text {
+
+namespace detail {
+// 2^(e - 129 - 39) for each exponent byte e: the weight of a Real6 significand's lowest bit.
+struct Real6LowBitWeights {
+    Extended value[256];
+    constexpr Real6LowBitWeights() : value() {
+        Extended weight = 1;
+        for (int i = 0; i < 129 + 39; ++i) {
+            weight /= 2;
+        }
+        for (int e = 0; e < 256; ++e) {
+            value[e] = weight;
+            weight *= 2;
+        }
+    }
+};
+inline constexpr Real6LowBitWeights kReal6LowBitWeight{};
+}  // namespace detail
 
 class Real6 {
   public:
@@ -25,8 +47,63 @@ class Real6 {
     const std::array<std::uint8_t, 6>& Bytes() const { return bytes_; }
 
   private:
+    static constexpr int kBias = 129;
+    static constexpr int kFractionBits = 39;
+    static constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFractionBits) - 1;
+
+    // Exponent byte, then the 39 fraction bits, then the sign: one little-endian 48-bit word.
     std::array<std::uint8_t, 6> bytes_{};
 };
+
+// Inline: the schedule narrows several values a row, and a call costs more than the work.
+inline Real6 Real6::Narrow(Extended value) {
+    if (std::isnan(value)) [[unlikely]] {
+        RaiseInvalidOp();
+    }
+    if (std::isinf(value)) [[unlikely]] {
+        RaiseOverflow();
+    }
+    const ExtendedBits bits = BitsOf(value);
+    if (bits.biasedExponent == 0) {
+        return Real6{};  // zero, or an 80-bit denormal far below 2^-128
+    }
+    std::uint64_t kept = bits.significand >> 24;  // the leading 1 and 39 fraction bits
+    int exponent = bits.biasedExponent - kExtendedBias + kBias;
+    if ((bits.significand >> 23) & 1) {  // first dropped bit: ties go away from zero
+        ++kept;
+        if (kept >> 40) {
+            kept >>= 1;
+            ++exponent;
+        }
+    }
+    if (exponent <= 0) {
+        return Real6{};
+    }
+    if (exponent > 255) [[unlikely]] {
+        RaiseOverflow();
+    }
+    const std::uint64_t packed = static_cast<std::uint64_t>(exponent) |
+                                 ((kept & kFractionMask) << 8) |
+                                 (bits.negative ? std::uint64_t{1} << 47 : 0);
+    Real6 result;
+    std::memcpy(result.bytes_.data(), &packed, result.bytes_.size());
+    return result;
+}
+
+inline Extended Real6::Widen() const {
+    std::uint64_t packed = 0;
+    std::memcpy(&packed, bytes_.data(), bytes_.size());
+    const auto exponent = static_cast<std::size_t>(packed & 0xFF);
+    if (exponent == 0) {
+        return 0;
+    }
+    const std::uint64_t significand =
+        ((packed >> 8) & kFractionMask) | (std::uint64_t{1} << kFractionBits);
+    // Both factors are exact and the product needs only 40 bits: no rounding.
+    const Extended magnitude = static_cast<Extended>(static_cast<std::int64_t>(significand)) *
+                               detail::kReal6LowBitWeight.value[exponent];
+    return (packed >> 47) & 1 ? -magnitude : magnitude;
+}
 
 // Narrow and widen again: the value a Real6 variable would hold.
 inline Extended RoundToReal6(Extended value) {
