@@ -16,3 +16,4 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORTGAGE_WERROR
   -DMORTGAGE_SANITIZE=ON -DMORTGAGE_GUI=OFF -DMORTGAGE_BENCH=OFF >/dev/null
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+bash scripts/fuzz.sh
