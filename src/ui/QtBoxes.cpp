@@ -1,0 +1,38 @@
+#include "ui/QtBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+// Both boxes belong to the application rather than to one window: every window of the program
+// waits while one shows, and the box stands in the middle of the screen.
+void RunBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* const ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+}  // namespace
+
+void QtBoxes::ShowInfoBox(const QString& message) {
+    RunBox(QMessageBox::Information, QStringLiteral("Information"), message);
+}
+
+void QtBoxes::ShowErrorBox(const QString& title, const QString& text) {
+    // A drag or a press in progress must not keep the mouse from the box.
+    if (QWidget* const grabber = QWidget::mouseGrabber()) {
+        grabber->releaseMouse();
+    }
+    RunBox(QMessageBox::Critical, title, text);
+}
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+// Developer tool for the README's picture: builds the real window, types a loan, calculates, and
+// saves what the window shows. Run it under a display server (scripts/screenshot.sh uses Xvfb).
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+#include "ui/MortAbout.h"
+#include "ui/Mortgage.h"
+#include "ui/QtBoxes.h"
+#include "ui/QtDialogs.h"
+#include "ui/StartUp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: mortgage-screenshot OUTPUT.png\n");
+        return 2;
+    }
+    ui::PrepareApplication();
+    ui::QtBoxes boxes;
+    ui::QtDialogs dialogs;
+    ui::TfrmMortMain frmMortMain(boxes, dialogs);
+    ui::TfrmAbout frmAbout(&frmMortMain);
+    frmMortMain.SetAboutBox(&frmAbout);
+    ui::CenterOnScreen(frmMortMain);
+    frmMortMain.show();
+    if (!QTest::qWaitForWindowExposed(&frmMortMain)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+
+    QTest::keyClicks(frmMortMain.edPrincipal, QStringLiteral("100000"));
+    QTest::keyClicks(frmMortMain.edRate, QStringLiteral("6"));
+    QTest::keyClicks(frmMortMain.edTerm, QStringLiteral("30"));
+    if (!frmMortMain.Button1Click()) {
+        return 1;
+    }
+    QTest::qWait(200);
+    if (!frmMortMain.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#include "ui/StartUp.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "ui/SystemLocale.h"
+
+namespace ui {
+
+void PrepareApplication() {
+    // The name, not the display name: a display name would be added to every window's caption.
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    ReadSystemLocaleFormats();
+}
+
+void CenterOnScreen(QWidget& window) {
+    const QScreen* const screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace ui
