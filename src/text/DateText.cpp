@@ -67,7 +67,10 @@ std::string FormatDate(std::string_view pattern, DateTime value) {
 }
 
 void FormatScheduleDateInto(std::string& out, DateTime value) {
-    const CivilDate date = DateOfDay(ShownDay(value));
+    FormatScheduleDateInto(out, DateOfDay(ShownDay(value)));
+}
+
+void FormatScheduleDateInto(std::string& out, const CivilDate& date) {
     out.assign(CurrentLocaleFormats().monthAbbrevs[static_cast<std::size_t>(date.month - 1)]);
     char digits[32];
     char* p = digits;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/Calendar.h"
 #include "text/Extended.h"
 
 namespace text {
@@ -14,6 +15,8 @@ namespace text {
 std::string FormatDate(std::string_view pattern, DateTime value);
 // The schedule's "mmm dd, yyyy", assigned to out (which keeps its storage).
 void FormatScheduleDateInto(std::string& out, DateTime value);
+// The same for a calendar date the caller already has.
+void FormatScheduleDateInto(std::string& out, const CivilDate& date);
 
 // The local calendar date, time 0:00.
 DateTime Today();

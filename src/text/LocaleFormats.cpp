@@ -1,10 +1,7 @@
 #include "text/LocaleFormats.h"
 
-namespace text {
+namespace text::detail {
 
-LocaleFormats& CurrentLocaleFormats() {
-    static LocaleFormats formats;
-    return formats;
-}
+LocaleFormats currentLocaleFormats;
 
-}  // namespace text
+}  // namespace text::detail

@@ -13,8 +13,15 @@ struct LocaleFormats {
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 };
 
+namespace detail {
+extern LocaleFormats currentLocaleFormats;
+}
+
 // The settings in force. The window fills them from the system; tests set and restore them.
-LocaleFormats& CurrentLocaleFormats();
+// Inline: every conversion reads them.
+inline LocaleFormats& CurrentLocaleFormats() {
+    return detail::currentLocaleFormats;
+}
 
 // Sets the settings for a scope and restores the earlier ones at its end (tests).
 class ScopedLocaleFormats {

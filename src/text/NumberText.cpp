@@ -384,12 +384,68 @@ std::string FormatAmount(Extended value, AmountPattern pattern) {
     return std::string(buffer, FormatAmountTo(buffer, value, pattern));
 }
 
-std::size_t FormatMoneyTo(char* out, Real6 value) {
+namespace {
+// The hundredths of a Real6 below 2^39, by integer arithmetic on its 40-bit significand: there
+// |value| × 1000 is m × 1000 / 2^shift exactly, so its whole part and fraction are known, and the
+// rule of FastHundredths applies without rounding error.
+bool Real6Hundredths(std::uint64_t packed, std::uint64_t& hundredths) {
+    constexpr int kLowBitExponent = 129 + 39;
+    const int exponent = static_cast<int>(packed & 0xFF);
+    if (exponent == 0) {
+        hundredths = 0;
+        return true;
+    }
+    const int shift = kLowBitExponent - exponent;
+    if (shift < 1) {
+        return false;
+    }
+    if (shift >= 64) {
+        hundredths = 0;  // below 2^-24: nothing reaches the hundredths
+        return true;
+    }
+    const std::uint64_t significand =
+        ((packed >> 8) & ((std::uint64_t{1} << 39) - 1)) | (std::uint64_t{1} << 39);
+    const std::uint64_t scaled = significand * 1000;  // below 2^50
+    const std::uint64_t unit = std::uint64_t{1} << shift;
+    const std::uint64_t whole = scaled >> shift;
+    const std::uint64_t fraction = scaled & (unit - 1);
+    const std::uint64_t margin = unit >> 10;  // about 0.001
+    std::uint64_t kept = whole;
+    if (fraction != 0 && fraction < margin) {
+        if (whole % 10 == 5) {
+            return false;
+        }
+    } else if (fraction != 0 && fraction > unit - margin) {
+        kept = whole + 1;
+        if (kept % 10 == 5) {
+            return false;
+        }
+    }
+    hundredths = kept / 10 + (kept % 10 >= 5 ? 1 : 0);
+    return true;
+}
+}  // namespace
+
+std::size_t FormatMoneyTo(char* out, const Real6& value) {
     out[0] = '$';
+    std::uint64_t packed = 0;
+    std::memcpy(&packed, value.Bytes().data(), value.Bytes().size());
+    std::uint64_t hundredths = 0;
+    if (Real6Hundredths(packed, hundredths)) {
+        const char mark = CurrentLocaleFormats().decimalMark;
+        if (hundredths == 0) {
+            return 1 + WriteZeroAmount(out + 1, AmountPattern::Plain, mark);
+        }
+        char digits[24];
+        const auto length = static_cast<std::size_t>(WriteDigits(digits, hundredths) - digits);
+        const bool negative = (packed >> 47) & 1;
+        return 1 +
+               WriteSignedHundredths(out + 1, negative, AmountPattern::Plain, digits, length, mark);
+    }
     return 1 + FormatAmountBody(out + 1, value.Widen(), AmountPattern::Plain);
 }
 
-std::string FormatMoney(Real6 value) {
+std::string FormatMoney(const Real6& value) {
     char buffer[kNumberTextCapacity];
     return std::string(buffer, FormatMoneyTo(buffer, value));
 }

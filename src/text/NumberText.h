@@ -25,8 +25,8 @@ std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern);
 std::string FormatAmount(Extended value, AmountPattern pattern);
 
 // "$" and FormatAmount "0.00" of a Real6 value.
-std::size_t FormatMoneyTo(char* out, Real6 value);
-std::string FormatMoney(Real6 value);
+std::size_t FormatMoneyTo(char* out, const Real6& value);
+std::string FormatMoney(const Real6& value);
 
 // Raises EConvertError "'<text>' is not a valid floating point value".
 Extended TextToNumber(std::string_view text);

@@ -158,6 +158,23 @@ TEST(NumberTextModel, FormatAmountAgreesOnRandomSamples) {
     EXPECT_GT(checked, 150000);
 }
 
+TEST(NumberTextModel, FormatMoneyAgreesOnRandomSamples) {
+    int checked = 0;
+    for (const Extended sample : Samples()) {
+        const Extended value = std::fabs(sample) < 1e38L ? sample : sample / 1e300L;
+        const Real6 money = Real6::Narrow(value);
+        const Extended widened = money.Widen();
+        const ModelImage image = ExactImage(std::fabs(widened));
+        if (widened != 0 && image.exponent >= 15 && image.exponent <= 18) {
+            continue;
+        }
+        ASSERT_EQ(FormatMoney(money), "$" + ModelFormatAmount(widened, false))
+            << static_cast<double>(value);
+        ++checked;
+    }
+    EXPECT_GT(checked, 150000);
+}
+
 TEST(NumberTextModel, NumberToTextAgreesOnRandomSamples) {
     for (const Extended value : Samples()) {
         ASSERT_EQ(NumberToText(value), ModelNumberToText(value)) << static_cast<double>(value);
