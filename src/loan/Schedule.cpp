@@ -1,7 +1,6 @@
 #include "loan/Schedule.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "text/Calendar.h"
 #include "text/DateText.h"
@@ -9,6 +8,7 @@
 #include "text/LocaleFormats.h"
 #include "text/NumberText.h"
 #include "text/Real6.h"
+#include "text/ShortText.h"
 
 namespace loan {
 
@@ -21,37 +21,18 @@ using text::Extended;
 constexpr Extended kFinalPaymentMargin = 0.01L;
 
 // Cell texts are formed in a buffer and copied in place, so a short text stays in its string.
-// Texts of 4 to 16 characters are copied as two overlapping fixed-size blocks, which the compiler
-// turns into plain moves instead of a call per cell.
 inline void AssignText(std::string& cell, const char* text, std::size_t length) {
-    if (length < 4 || length > 16) {
-        cell.assign(text, length);
-        return;
-    }
-    if (cell.size() != length) {
-        cell.resize(length);
-    }
-    char* data = cell.data();
-    if (length >= 8) {
-        std::memcpy(data, text, 8);
-        std::memcpy(data + length - 8, text + length - 8, 8);
-    } else {
-        std::memcpy(data, text, 4);
-        std::memcpy(data + length - 4, text + length - 4, 4);
-    }
+    text::AssignShortText(cell, text, length);
 }
 
 void WriteWhole(std::string& cell, std::int32_t value) {
-    char buffer[text::kNumberTextCapacity];
-    AssignText(cell, buffer, text::WholeToTextTo(buffer, value));
+    text::WholeToTextInto(cell, value);
 }
 
 // Narrowed before the cell is touched: a value too large for the money columns leaves it as it was.
 // Inline, so the 80-bit value does not make a round trip through memory for the call.
 inline void WriteMoney(std::string& cell, Extended value) {
-    const text::Real6 money = text::Real6::Narrow(value);
-    char buffer[text::kNumberTextCapacity];
-    AssignText(cell, buffer, text::FormatMoneyTo(buffer, money));
+    text::FormatMoneyInto(cell, text::Real6::Narrow(value));
 }
 
 void WriteAmount(std::string& cell, Extended value) {

@@ -1,10 +1,12 @@
 #include "text/DateText.h"
 
 #include <charconv>
+#include <cstring>
 #include <ctime>
 
 #include "text/Calendar.h"
 #include "text/LocaleFormats.h"
+#include "text/ShortText.h"
 
 namespace text {
 
@@ -71,21 +73,23 @@ void FormatScheduleDateInto(std::string& out, DateTime value) {
 }
 
 void FormatScheduleDateInto(std::string& out, const CivilDate& date) {
-    out.assign(CurrentLocaleFormats().monthAbbrevs[static_cast<std::size_t>(date.month - 1)]);
-    char digits[32];
-    char* p = digits;
+    const std::string& month =
+        CurrentLocaleFormats().monthAbbrevs[static_cast<std::size_t>(date.month - 1)];
+    char buffer[64];
+    if (month.size() > sizeof buffer - 32 || date.year < 1000) {
+        out = FormatDate("mmm dd, yyyy",
+                         static_cast<DateTime>(DayNumber(date.year, date.month, date.day)));
+        return;
+    }
+    std::memcpy(buffer, month.data(), month.size());
+    char* p = buffer + month.size();
     *p++ = ' ';
     *p++ = static_cast<char>('0' + date.day / 10);
     *p++ = static_cast<char>('0' + date.day % 10);
     *p++ = ',';
     *p++ = ' ';
-    if (date.year >= 1000) {
-        p = std::to_chars(p, digits + sizeof digits, date.year).ptr;
-        out.append(digits, p);
-    } else {
-        out.append(digits, p);
-        AppendNumber(out, date.year, 4);
-    }
+    p = std::to_chars(p, buffer + sizeof buffer, date.year).ptr;
+    AssignShortText(out, buffer, static_cast<std::size_t>(p - buffer));
 }
 
 DateTime Today() {

@@ -26,3 +26,14 @@ std::int32_t RoundToWhole(Extended value) {
 }
 
 }  // namespace text
+
+namespace text::detail {
+
+void RaiseFault(Extended result, Extended, Extended) {
+    if (std::isnan(result)) {
+        throw EInvalidOp();
+    }
+    throw EOverflow();
+}
+
+}  // namespace text::detail

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "text/Extended.h"
 
@@ -17,13 +18,15 @@ namespace text {
 [[noreturn]] void RaiseInvalidOp();
 
 namespace detail {
-// An infinite result of finite operands overflowed; a NaN result was an invalid operation.
+// A NaN result was an invalid operation; an infinite one of finite operands overflowed.
+[[noreturn]] void RaiseFault(Extended result, Extended a, Extended b);
+
+// One comparison on the way through: NaN and infinity both fail it.
 inline Extended Checked(Extended result, Extended a, Extended b) {
-    if (std::isnan(result)) [[unlikely]] {
-        RaiseInvalidOp();
-    }
-    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) [[unlikely]] {
-        RaiseOverflow();
+    if (!(std::fabs(result) <= std::numeric_limits<Extended>::max())) [[unlikely]] {
+        if (std::isnan(result) || (std::isfinite(a) && std::isfinite(b))) {
+            RaiseFault(result, a, b);
+        }
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "text/Exceptions.h"
 #include "text/ExtendedBits.h"
 #include "text/LocaleFormats.h"
+#include "text/ShortText.h"
 
 namespace text {
 
@@ -426,10 +428,30 @@ bool Real6Hundredths(std::uint64_t packed, std::uint64_t& hundredths) {
 }
 }  // namespace
 
+namespace {
+// The 48 bits of a Real6, read as the two loads they were stored as (a single wide load of
+// narrower stores waits for them to reach the cache).
+std::uint64_t PackedBits(const Real6& value) {
+    std::uint32_t low = 0;
+    std::uint16_t high = 0;
+    std::memcpy(&low, value.Bytes().data(), 4);
+    std::memcpy(&high, value.Bytes().data() + 4, 2);
+    return low | (std::uint64_t{high} << 32);
+}
+
+std::size_t DigitCount(std::uint64_t n) {
+    std::size_t count = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++count;
+    }
+    return count;
+}
+}  // namespace
+
 std::size_t FormatMoneyTo(char* out, const Real6& value) {
     out[0] = '$';
-    std::uint64_t packed = 0;
-    std::memcpy(&packed, value.Bytes().data(), value.Bytes().size());
+    const std::uint64_t packed = PackedBits(value);
     std::uint64_t hundredths = 0;
     if (Real6Hundredths(packed, hundredths)) {
         const char mark = CurrentLocaleFormats().decimalMark;
@@ -443,6 +465,50 @@ std::size_t FormatMoneyTo(char* out, const Real6& value) {
                WriteSignedHundredths(out + 1, negative, AmountPattern::Plain, digits, length, mark);
     }
     return 1 + FormatAmountBody(out + 1, value.Widen(), AmountPattern::Plain);
+}
+
+void FormatMoneyInto(std::string& out, const Real6& value) {
+    const std::uint64_t packed = PackedBits(value);
+    std::uint64_t hundredths = 0;
+    if (!Real6Hundredths(packed, hundredths)) {
+        char buffer[kNumberTextCapacity];
+        AssignShortText(out, buffer, FormatMoneyTo(buffer, value));
+        return;
+    }
+    // Written straight into the cell, from the last digit back: no buffer to copy from.
+    const bool negative = hundredths != 0 && ((packed >> 47) & 1);
+    const std::size_t digits = std::max<std::size_t>(DigitCount(hundredths), 3);
+    const std::size_t length = 1 + (negative ? 1 : 0) + digits + 1;
+    out.resize(length);
+    char* p = out.data() + length;
+    for (std::size_t i = 0; i < digits; ++i) {
+        if (i == 2) {
+            *--p = CurrentLocaleFormats().decimalMark;
+        }
+        *--p = static_cast<char>('0' + hundredths % 10);
+        hundredths /= 10;
+    }
+    if (negative) {
+        *--p = '-';
+    }
+    *--p = '$';
+}
+
+void WholeToTextInto(std::string& out, std::int32_t value) {
+    const bool negative = value < 0;
+    std::uint64_t magnitude = negative
+                                  ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(value))
+                                  : static_cast<std::uint64_t>(value);
+    const std::size_t length = DigitCount(magnitude) + (negative ? 1 : 0);
+    out.resize(length);
+    char* p = out.data() + length;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) {
+        *--p = '-';
+    }
 }
 
 std::string FormatMoney(const Real6& value) {

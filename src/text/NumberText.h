@@ -27,6 +27,8 @@ std::string FormatAmount(Extended value, AmountPattern pattern);
 // "$" and FormatAmount "0.00" of a Real6 value.
 std::size_t FormatMoneyTo(char* out, const Real6& value);
 std::string FormatMoney(const Real6& value);
+// The same text assigned to out, which keeps its storage (the schedule's cells).
+void FormatMoneyInto(std::string& out, const Real6& value);
 
 // Raises EConvertError "'<text>' is not a valid floating point value".
 Extended TextToNumber(std::string_view text);
@@ -40,6 +42,7 @@ bool TryTextToWhole(std::string_view text, std::int32_t& value);
 
 std::size_t WholeToTextTo(char* out, std::int32_t value);
 std::string WholeToText(std::int32_t value);
+void WholeToTextInto(std::string& out, std::int32_t value);
 
 // 15 significant digits, exponent form outside 1E-4 .. 1E15.
 std::size_t NumberToTextTo(char* out, Extended value);

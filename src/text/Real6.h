@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "text/Extended.h"
 #include "text/ExtendedBits.h"
@@ -57,10 +58,10 @@ class Real6 {
 
 // Inline: the schedule narrows several values a row, and a call costs more than the work.
 inline Real6 Real6::Narrow(Extended value) {
-    if (std::isnan(value)) [[unlikely]] {
-        RaiseInvalidOp();
-    }
-    if (std::isinf(value)) [[unlikely]] {
+    if (!(std::fabs(value) <= std::numeric_limits<Extended>::max())) [[unlikely]] {
+        if (std::isnan(value)) {
+            RaiseInvalidOp();
+        }
         RaiseOverflow();
     }
     const ExtendedBits bits = BitsOf(value);
@@ -91,8 +92,11 @@ inline Real6 Real6::Narrow(Extended value) {
 }
 
 inline Extended Real6::Widen() const {
-    std::uint64_t packed = 0;
-    std::memcpy(&packed, bytes_.data(), bytes_.size());
+    std::uint32_t low = 0;
+    std::uint16_t high = 0;
+    std::memcpy(&low, bytes_.data(), 4);
+    std::memcpy(&high, bytes_.data() + 4, 2);
+    const std::uint64_t packed = low | (std::uint64_t{high} << 32);
     const auto exponent = static_cast<std::size_t>(packed & 0xFF);
     if (exponent == 0) {
         return 0;

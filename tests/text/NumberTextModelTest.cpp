@@ -160,6 +160,7 @@ TEST(NumberTextModel, FormatAmountAgreesOnRandomSamples) {
 
 TEST(NumberTextModel, FormatMoneyAgreesOnRandomSamples) {
     int checked = 0;
+    std::string cell = "previous text that was long";
     for (const Extended sample : Samples()) {
         const Extended value = std::fabs(sample) < 1e38L ? sample : sample / 1e300L;
         const Real6 money = Real6::Narrow(value);
@@ -170,6 +171,8 @@ TEST(NumberTextModel, FormatMoneyAgreesOnRandomSamples) {
         }
         ASSERT_EQ(FormatMoney(money), "$" + ModelFormatAmount(widened, false))
             << static_cast<double>(value);
+        FormatMoneyInto(cell, money);  // a reused cell, as the schedule writes it
+        ASSERT_EQ(cell, FormatMoney(money));
         ++checked;
     }
     EXPECT_GT(checked, 150000);

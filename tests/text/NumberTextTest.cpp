@@ -234,6 +234,22 @@ TEST(WholeToText, PlainDigits) {
     EXPECT_EQ(WholeToText(360), "360");
     EXPECT_EQ(WholeToText(-42), "-42");
     EXPECT_EQ(WholeToText(INT32_MIN), "-2147483648");
+    std::string cell = "9999";
+    for (const std::int32_t value : {0, 7, -42, 360, 100000, INT32_MIN, INT32_MAX}) {
+        WholeToTextInto(cell, value);
+        EXPECT_EQ(cell, WholeToText(value));
+    }
+}
+
+TEST(FormatMoney, IntoACellUnderEitherMark) {
+    std::string cell;
+    for (const Extended value : {0.0L, -5.0L, 0.004L, -0.004L, 99900.45L, 2.675L, 1e20L, -1e-30L}) {
+        FormatMoneyInto(cell, Real6::Narrow(value));
+        EXPECT_EQ(cell, FormatMoney(Real6::Narrow(value))) << static_cast<double>(value);
+    }
+    ScopedLocaleFormats comma(CommaMark());
+    FormatMoneyInto(cell, Real6::Narrow(-463.34L));
+    EXPECT_EQ(cell, "$-463,34");
 }
 
 TEST(NumberToText, FifteenDigitsAndTheExponentForm) {
