@@ -9,6 +9,7 @@
 #include "loan/LoanTerms.h"
 #include "loan/Schedule.h"
 #include "text/Calendar.h"
+#include "text/Exceptions.h"
 #include "text/NumberText.h"
 
 namespace loanfile {
@@ -20,23 +21,23 @@ constexpr std::string_view kExtraSection = "ExtPayments";
 constexpr std::string_view kNoExtraPayment = "0.00";
 constexpr int kNoTermUnit = -1;  // neither years nor months chosen
 
-// Moves the start date to the stored day and keeps its time of day. Before day 0 the time of day
-// still counts forward from the day's start, so it is added away from zero.
-void MoveStartDay(text::DateTime& startDate, text::Extended storedValue) {
-    const text::Extended storedDay = std::trunc(storedValue);
-    // A day the calendar cannot show (before year 1 or after 9999) is not a start date the
-    // window could hold; such a file keeps the start date as it was.
+// Moves the start date to the day of the stored text and keeps its time of day. Before day 0 the
+// time of day still counts forward from the day's start, so it is added away from zero.
+void MoveStartDay(text::DateTime& startDate, const std::string& storedText) {
+    const text::Extended storedDay = std::trunc(text::TextToNumber(storedText));
+    const double currentDay = std::trunc(startDate);
+    if (storedDay == static_cast<text::Extended>(currentDay)) {
+        return;
+    }
+    // A day the calendar cannot show (before year 1 or after 9999) is no start date the window
+    // could hold: bad input, like a text that is no number at all.
     static const text::Extended kFirstDay = static_cast<text::Extended>(text::DayNumber(1, 1, 1));
     static const text::Extended kLastDay =
         static_cast<text::Extended>(text::DayNumber(9999, 12, 31));
-    if (storedDay < kFirstDay || storedDay > kLastDay) {
-        return;
+    if (!(storedDay >= kFirstDay && storedDay <= kLastDay)) {
+        throw text::EConvertError("'" + storedText + "' is not a valid date");
     }
-    const double currentDay = std::trunc(startDate);
     const double newDay = static_cast<double>(storedDay);
-    if (newDay == currentDay) {
-        return;
-    }
     const double timeOfDay = std::fabs(startDate - currentDay);
     startDate = newDay < 0 ? newDay - timeOfDay : newDay + timeOfDay;
 }
@@ -79,7 +80,7 @@ void ReadLoanInputs(const TIniFile& file, loan::LoanInputs& inputs) {
                                  kNoTermUnit, loan::kTermUnitMonths);
     const std::string dateText =
         file.ReadText(kLoanSection, "Date", text::NumberToText(inputs.startDate));
-    MoveStartDay(inputs.startDate, text::TextToNumber(dateText));
+    MoveStartDay(inputs.startDate, dateText);
 }
 
 void ReadLoanInputs(const std::string& path, loan::LoanInputs& inputs) {

@@ -18,7 +18,8 @@ void WriteLoanFile(const std::string& path, const loan::LoanInputs& inputs,
                    const loan::ScheduleGrid& grid);
 
 // Replaces each input by its stored value; an absent key leaves the input as it was. Raises
-// text::EConvertError on a "Date" text that does not convert, after the first five inputs are set.
+// text::EConvertError on a "Date" text that does not convert or names a day outside the years 1
+// to 9999, after the first five inputs are set and with the start date unchanged.
 void ReadLoanInputs(const TIniFile& file, loan::LoanInputs& inputs);
 void ReadLoanInputs(const std::string& path, loan::LoanInputs& inputs);
 

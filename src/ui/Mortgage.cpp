@@ -21,6 +21,7 @@
 #include "ui/Boxes.h"
 #include "ui/DateDisplayFormat.h"
 #include "ui/DatePicker.h"
+#include "ui/DocumentCommands.h"
 #include "ui/MortAbout.h"
 #include "ui/RadioGroup.h"
 #include "ui/RunCommand.h"
@@ -403,19 +404,19 @@ bool TfrmMortMain::Button1Click() {
 }
 
 void TfrmMortMain::New1Click() {
-    RunCommand([] {});
+    RunCommand([this] { NewLoan(*this); });
 }
 
 void TfrmMortMain::Open1Click() {
-    RunCommand([] {});
+    RunCommand([this] { OpenLoan(*this); });
 }
 
 void TfrmMortMain::N1Click() {
-    RunCommand([] {});
+    RunCommand([this] { SaveLoan(*this); });
 }
 
 void TfrmMortMain::SaveAs1Click() {
-    RunCommand([] {});
+    RunCommand([this] { SaveLoanAs(*this); });
 }
 
 void TfrmMortMain::Print1Click() {

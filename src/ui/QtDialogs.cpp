@@ -13,8 +13,9 @@ namespace {
 bool RunFileDialog(QWidget* parent, FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, settings.title);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    // Open accepts a name that does not exist yet: the loan then keeps its inputs and takes the
+    // name, so the next Save creates the file.
+    dialog.setFileMode(QFileDialog::AnyFile);
     // Saving over a loan file is the ordinary way to update it: no question asked.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(settings.filters);

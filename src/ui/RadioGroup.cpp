@@ -29,6 +29,13 @@ int RadioGroup::ItemIndex() const {
 void RadioGroup::SetItemIndex(int index) {
     if (QAbstractButton* const item = buttons_->button(index)) {
         item->setChecked(true);
+        return;
+    }
+    // No such item: none is chosen, which an exclusive group only allows while it is not exclusive.
+    if (QAbstractButton* const checked = buttons_->checkedButton()) {
+        buttons_->setExclusive(false);
+        checked->setChecked(false);
+        buttons_->setExclusive(true);
     }
 }
 

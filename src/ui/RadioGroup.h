@@ -18,6 +18,7 @@ class RadioGroup final : public QGroupBox {
 
     // The checked item, -1 when none is.
     int ItemIndex() const;
+    // Any index that names no item leaves none checked.
     void SetItemIndex(int index);
     // The items in order, for the window's tab order.
     QList<QAbstractButton*> Items() const;

@@ -162,8 +162,7 @@ TEST(LoanFile, DateMovesOnlyItsWholeDay) {
         {"Date=45000.9\r\n", 45000.25},    // the same day: nothing moves
         {"Date=-3\r\n", -3.25},            // before day 0 the time still counts forward
         {"", 45000.25},                    // absent
-        {"Date=1E300\r\n", 45000.25},      // a day no calendar shows
-        {"Date=-693594\r\n", 45000.25},    // the day before 1 January of year 1
+        {"Date=-693593\r\n", -693593.25},  // 1 January of year 1
         {"Date=2958465\r\n", 2958465.25},  // 31 December 9999
     };
     const TempFolder folder;
@@ -192,6 +191,27 @@ TEST(LoanFile, DateThatDoesNotConvertEndsTheReadAfterTheOtherInputs) {
     EXPECT_EQ(inputs.principal, "5");
     EXPECT_EQ(inputs.termUnit, 1);
     EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+}
+
+// A number that is no day of the years 1 to 9999 is bad input, as a text that is no number is.
+TEST(LoanFile, DateOutsideTheCalendarEndsTheReadAfterTheOtherInputs) {
+    const std::vector<std::string> outside = {"1E300", "-1E300", "-693594", "2958466", "1e7"};
+    const TempFolder folder;
+    const std::string path = folder.Path("loan.tsl");
+    for (const std::string& stored : outside) {
+        SCOPED_TRACE(stored);
+        WriteBytes(path, "[Loan]\r\nPrincipal=5\r\nSchedule=Weekly\r\nDate=" + stored + "\r\n");
+        loan::LoanInputs inputs = ExampleLoan();
+        try {
+            ReadLoanInputs(path, inputs);
+            ADD_FAILURE() << "read as a start date";
+        } catch (const text::EConvertError& error) {
+            EXPECT_EQ(error.Message(), "'" + stored + "' is not a valid date");
+        }
+        EXPECT_EQ(inputs.principal, "5");
+        EXPECT_EQ(inputs.frequency, "Weekly");
+        EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+    }
 }
 
 TEST(LoanFile, ExtraPaymentsOfRowsOneToN) {

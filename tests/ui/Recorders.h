@@ -35,10 +35,12 @@ class RecordingDialogs final : public Dialogs {
   public:
     bool ExecuteOpen(QWidget*, FileDialogSettings& settings) override {
         ++opens;
+        openAsked = settings;
         return Answer(settings);
     }
     bool ExecuteSave(QWidget*, FileDialogSettings& settings) override {
         ++saves;
+        saveAsked = settings;
         return Answer(settings);
     }
     bool ExecutePrint(QWidget*, QPrinter&) override {
@@ -51,6 +53,11 @@ class RecordingDialogs final : public Dialogs {
     int opens = 0;
     int saves = 0;
     int prints = 0;
+    // The settings each file dialog was last opened with, as the window gave them.
+    FileDialogSettings openAsked;
+    FileDialogSettings saveAsked;
+    // The file type the person picks along with a queued path; empty keeps the dialog's own.
+    QString chosenFilter;
 
   private:
     bool Answer(FileDialogSettings& settings) {
@@ -59,6 +66,9 @@ class RecordingDialogs final : public Dialogs {
         }
         settings.fileName = paths.front();
         paths.pop_front();
+        if (!chosenFilter.isEmpty()) {
+            settings.filter = chosenFilter;
+        }
         return true;
     }
 };
