@@ -10,6 +10,7 @@ packages=(
   clang
   xvfb xauth poppler-utils imagemagick
   fonts-liberation fonts-dejavu-core fonts-comic-neue
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "ui/MortAbout.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,8 @@ constexpr int kClientWidth = 332;
 constexpr int kClientHeight = 203;
 constexpr int kDisclaimerWidth = 175;
 constexpr int kDisclaimerHeight = 26;
+// The application icon, above the notice.
+constexpr int kIconSize = 32;
 
 }  // namespace
 
@@ -25,6 +28,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About"));
     setFont(DesignFont());
     resize(kClientWidth, kClientHeight);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QIcon(QString::fromLatin1(kApplicationIcon)).pixmap(kIconSize, kIconSize));
+    Image1->setGeometry(16, 8, kIconSize, kIconSize);
 
     Label1 = new QLabel(
         QStringLiteral("Mortgage / Loan Calculator, version %1").arg(MORTGAGE_VERSION), this);

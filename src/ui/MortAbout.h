@@ -19,6 +19,7 @@ class TfrmAbout final : public QDialog {
     void ShowModal();
     void Button1Click();
 
+    QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

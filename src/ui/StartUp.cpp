@@ -1,6 +1,7 @@
 #include "ui/StartUp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
@@ -11,6 +12,8 @@ namespace ui {
 void PrepareApplication() {
     // The name, not the display name: a display name would be added to every window's caption.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kApplicationIcon)));
+    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     ReadSystemLocaleFormats();
 }
 

@@ -6,8 +6,12 @@ class QWidget;
 namespace ui {
 
 inline constexpr const char* kApplicationTitle = "Mortgage / Loan Calculator";
+// The launcher's icon, also the windows' icon and the About box's picture.
+inline constexpr const char* kApplicationIcon = ":/icons/mortgage-calculator.svg";
+// The installed launcher's name, by which a desktop ties the windows to it.
+inline constexpr const char* kDesktopFileName = "com.tessary.MortgageCalculator";
 
-// Sets the application title (the error box's caption) and reads the locale settings.
+// Sets the application title (the error box's caption) and icon, and reads the locale settings.
 void PrepareApplication();
 
 // Places a window in the middle of the screen it is on (the primary one before it is shown).
