@@ -28,7 +28,7 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// -1 leaves neither unit chosen, which an exclusive group does not allow by itself.
+// The loan's inputs into the controls; a unit index of -1 leaves neither unit chosen.
 void ShowInputs(TfrmMortMain& window, const loan::LoanInputs& inputs) {
     window.edPrincipal->setText(QString::fromStdString(inputs.principal));
     window.edRate->setText(QString::fromStdString(inputs.rate));
