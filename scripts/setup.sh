@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   clang
   xvfb xauth poppler-utils imagemagick
+  cups cups-client cups-filters
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream shared-mime-info
 )

@@ -17,6 +17,7 @@
 #include <cstddef>
 
 #include "loan/Schedule.h"
+#include "print/qt/PrintJob.h"
 #include "text/DateText.h"
 #include "ui/Boxes.h"
 #include "ui/DateDisplayFormat.h"
@@ -420,7 +421,11 @@ void TfrmMortMain::SaveAs1Click() {
 }
 
 void TfrmMortMain::Print1Click() {
-    RunCommand([] {});
+    RunCommand([this] { print_.Run(*this, dialogs_); });
+}
+
+void TfrmMortMain::btPrintClick(QPrinter& printer) {
+    print::qt::RunPrintJob(printer, PrintoutTextsOf(*this));
 }
 
 void TfrmMortMain::About1Click() {

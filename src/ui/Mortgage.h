@@ -8,6 +8,7 @@
 #include "loan/LoanInputs.h"
 #include "loan/ScheduleGrid.h"
 #include "ui/FileDialogSettings.h"
+#include "ui/PrintCommand.h"
 
 class QAction;
 class QComboBox;
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPrinter;
 class QSplitter;
 class QToolButton;
 
@@ -57,6 +59,9 @@ class TfrmMortMain final : public QMainWindow {
     void Print1Click();
     void About1Click();
 
+    // Print's step after the dialog: one job on the printer chosen there; raises what fails.
+    void btPrintClick(QPrinter& printer);
+
     // Calculate as a step of a command: shows its own input message and returns; raises faults.
     CalculateResult Calculate();
 
@@ -75,6 +80,7 @@ class TfrmMortMain final : public QMainWindow {
 
     Boxes& boxes() { return boxes_; }
     Dialogs& dialogs() { return dialogs_; }
+    PrintCommand& printCommand() { return print_; }
 
     // Menu.
     QMenuBar* MainMenu1 = nullptr;
@@ -152,6 +158,7 @@ class TfrmMortMain final : public QMainWindow {
 
     Boxes& boxes_;
     Dialogs& dialogs_;
+    PrintCommand print_;
     ScheduleTableModel* model_ = nullptr;
     // The layout's client width, or more where the font needs it to show every grid column.
     int clientWidth_ = 0;
