@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Recorders.h"
+#include "WindowState.h"
 #include "loan/ScheduleGrid.h"
 #include "text/DateText.h"
 #include "text/NumberText.h"
@@ -28,33 +29,13 @@ namespace ui {
 
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
+using testing::Shown;
+using testing::WhatIsShown;
 
 namespace {
 
 const QString kLoanFilter = QStringLiteral("Tessary Loan (*.tsl)");
 const QString kAllFilesFilter = QStringLiteral("All Files (*)");
-
-// The schedule and the totals, everything a failed command must leave as it was.
-struct Shown {
-    int rowCount = 0;
-    std::vector<std::string> cells;
-    QStringList totals;
-    bool operator==(const Shown&) const = default;
-};
-
-Shown WhatIsShown(const TfrmMortMain& window) {
-    Shown shown;
-    const loan::ScheduleGrid& grid = window.Grid();
-    shown.rowCount = grid.RowCount();
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        for (int column = 0; column < loan::ScheduleGrid::kColumnCount; ++column) {
-            shown.cells.push_back(grid.Cell(row, column));
-        }
-    }
-    shown.totals = {window.lbPayment->text(), window.lbTotalPayments->text(),
-                    window.lbInterest->text(), window.lbIntSaved->text()};
-    return shown;
-}
 
 struct Inputs {
     QString principal;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Recorders.h"
+#include "WindowState.h"
 #include "loan/ScheduleGrid.h"
 #include "text/DateText.h"
 #include "text/LocaleFormats.h"
@@ -30,30 +31,10 @@ namespace ui {
 
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
+using testing::Shown;
+using testing::WhatIsShown;
 
 namespace {
-
-// Everything a failed or stopped command must leave as it was.
-struct Shown {
-    int rowCount = 0;
-    std::vector<std::string> cells;
-    QStringList totals;
-    bool operator==(const Shown&) const = default;
-};
-
-Shown WhatIsShown(const TfrmMortMain& window) {
-    Shown shown;
-    const loan::ScheduleGrid& grid = window.Grid();
-    shown.rowCount = grid.RowCount();
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        for (int column = 0; column < loan::ScheduleGrid::kColumnCount; ++column) {
-            shown.cells.push_back(grid.Cell(row, column));
-        }
-    }
-    shown.totals = {window.lbPayment->text(), window.lbTotalPayments->text(),
-                    window.lbInterest->text(), window.lbIntSaved->text()};
-    return shown;
-}
 
 QString Cell(const TfrmMortMain& window, int row, int column) {
     return QString::fromStdString(window.Grid().Cell(row, column));
