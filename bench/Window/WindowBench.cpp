@@ -18,6 +18,7 @@
 #include "ui/Boxes.h"
 #include "ui/Dialogs.h"
 #include "ui/MortAbout.h"
+#include "ui/Program.h"
 #include "ui/Mortgage.h"
 #include "ui/QtBoxes.h"
 #include "ui/QtDialogs.h"
@@ -82,15 +83,10 @@ int StartUpOnce(int argc, char* argv[]) {
     timer.start();
     QApplication application(argc, argv);
     ui::PrepareApplication();
-    ui::QtBoxes boxes;
-    ui::QtDialogs dialogs;
-    ui::TfrmMortMain frmMortMain(boxes, dialogs);
-    ui::TfrmAbout frmAbout(&frmMortMain);
-    frmMortMain.SetAboutBox(&frmAbout);
+    ui::Program program;
     FirstPaint paint;
-    frmMortMain.installEventFilter(&paint);
-    ui::CenterOnScreen(frmMortMain);
-    frmMortMain.show();
+    program.frmMortMain.installEventFilter(&paint);
+    program.Show();
     while (!paint.painted) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     }

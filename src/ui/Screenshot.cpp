@@ -6,11 +6,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/MortAbout.h"
-#include "ui/Mortgage.h"
-#include "ui/QtBoxes.h"
-#include "ui/QtDialogs.h"
-#include "ui/StartUp.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -19,13 +15,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     ui::PrepareApplication();
-    ui::QtBoxes boxes;
-    ui::QtDialogs dialogs;
-    ui::TfrmMortMain frmMortMain(boxes, dialogs);
-    ui::TfrmAbout frmAbout(&frmMortMain);
-    frmMortMain.SetAboutBox(&frmAbout);
-    ui::CenterOnScreen(frmMortMain);
-    frmMortMain.show();
+    ui::Program program;
+    ui::TfrmMortMain& frmMortMain = program.frmMortMain;
+    program.Show();
     if (!QTest::qWaitForWindowExposed(&frmMortMain)) {
         std::fprintf(stderr, "the window was never shown\n");
         return 1;

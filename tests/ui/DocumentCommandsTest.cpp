@@ -30,6 +30,7 @@ namespace ui {
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
 using testing::Shown;
+using testing::Type;
 using testing::WhatIsShown;
 
 namespace {
@@ -72,13 +73,6 @@ QByteArray LoanSection(const TfrmMortMain& window, const QByteArray& principal,
            "\r\nSchedule=" + window.cbSchedule->currentText().toLatin1() + "\r\nYears=" + years +
            "\r\nDate=" + QByteArray::fromStdString(text::NumberToText(window.edDate->DateTime())) +
            "\r\n";
-}
-
-// Keys go where the focus is, as they do for a person (an opened cell editor takes the rest).
-void Type(const QString& keys) {
-    for (const QChar key : keys) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(key));
-    }
 }
 
 }  // namespace

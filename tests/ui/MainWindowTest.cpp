@@ -32,19 +32,13 @@ namespace ui {
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
 using testing::Shown;
+using testing::Type;
 using testing::WhatIsShown;
 
 namespace {
 
 QString Cell(const TfrmMortMain& window, int row, int column) {
     return QString::fromStdString(window.Grid().Cell(row, column));
-}
-
-// Keys go where the focus is, as they do for a person (an opened cell editor takes the rest).
-void Type(const QString& keys) {
-    for (const QChar key : keys) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(key));
-    }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// What the window shows of a loan's results: the schedule and the totals, compared before and
-// after a command that must leave them as they were.
+// What the window shows of a loan's results (the schedule and the totals, compared before and
+// after a command that must leave them as they were), and typing into it as a person does.
 #pragma once
 
+#include <QApplication>
 #include <QLabel>
 #include <QStringList>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,13 @@ inline Shown WhatIsShown(const TfrmMortMain& window) {
     shown.totals = {window.lbPayment->text(), window.lbTotalPayments->text(),
                     window.lbInterest->text(), window.lbIntSaved->text()};
     return shown;
+}
+
+// Keys go where the focus is, as they do for a person (an opened cell editor takes the rest).
+inline void Type(const QString& keys) {
+    for (const QChar key : keys) {
+        QTest::keyClicks(QApplication::focusWidget(), QString(key));
+    }
 }
 
 }  // namespace ui::testing
