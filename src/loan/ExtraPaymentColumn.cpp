@@ -1,5 +1,6 @@
 #include "loan/ExtraPaymentColumn.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,11 @@ void ClearExtraPayments(ScheduleGrid& grid) {
 }
 
 PasteOutcome PasteExtraPayments(ScheduleGrid& grid, int firstRow, std::string_view pasted) {
-    if (firstRow < 1 || firstRow > kMaxPaymentRows) {
+    if (firstRow < 1) {
         return {};
     }
     // One line more than there is room for tells whether the text went on past the bound.
-    const auto room = static_cast<std::size_t>(kMaxPaymentRows - firstRow + 1);
+    const auto room = static_cast<std::size_t>(std::max(kMaxPaymentRows - firstRow + 1, 0));
     std::vector<std::string> column = PastedColumn(pasted, room + 1);
     const bool cut = column.size() > room;
     if (cut) {

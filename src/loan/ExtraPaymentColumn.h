@@ -23,7 +23,8 @@ struct PasteOutcome {
 };
 
 // Writes the pasted column (PastedColumn) into the "Extra Pmt." cells from a payment row down,
-// into hidden rows as well, and never past kMaxPaymentRows. Nothing is written from row 0.
+// into hidden rows as well, and never past kMaxPaymentRows. Nothing is written from row 0 or
+// less; what lies past the bound is left out and reported.
 PasteOutcome PasteExtraPayments(ScheduleGrid& grid, int firstRow, std::string_view pasted);
 
 }  // namespace loan
