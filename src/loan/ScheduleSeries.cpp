@@ -157,10 +157,11 @@ bool ReadScheduleDate(std::string_view dateText, std::int64_t& day) {
         }
         text::CivilDate candidate = date;
         candidate.month = static_cast<int>(month + 1);
+        // Only a text the schedule would write for that date: no extra zeros, no "-0000". (A
+        // name two months share reads as the first in which the day exists.)
         if (!text::IsValidDate(candidate.year, candidate.month, candidate.day)) {
-            return false;
+            continue;
         }
-        // Only a text the schedule would write for that date: no extra zeros, no "-0000".
         text::FormatScheduleDateInto(written, candidate);
         if (written != dateText) {
             return false;
