@@ -26,6 +26,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/ScheduleTableView.h"
 #include "ui/StartUp.h"
+#include "ui/SystemLocale.h"
 
 namespace ui {
 
@@ -533,7 +534,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.size(), size);
     }
 
+    // The marks follow the system's locale, whichever it is; the month names stay as they were.
     void localeChangeRereadsTheMarks() {
+        const text::LocaleFormats system = LocaleFormatsFrom(QLocale::system());
         text::LocaleFormats odd;
         odd.decimalMark = '#';
         odd.thousandsMark = '#';
@@ -541,8 +544,8 @@ class MainWindowTest : public QObject {
         const text::ScopedLocaleFormats scoped(odd);
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(window_.get(), &change);
-        QCOMPARE(text::CurrentLocaleFormats().decimalMark, '.');
-        QCOMPARE(text::CurrentLocaleFormats().thousandsMark, ',');
+        QCOMPARE(text::CurrentLocaleFormats().decimalMark, system.decimalMark);
+        QCOMPARE(text::CurrentLocaleFormats().thousandsMark, system.thousandsMark);
         QCOMPARE(text::CurrentLocaleFormats().monthAbbrevs[0], std::string("Jx"));
     }
 
