@@ -95,14 +95,17 @@ void Place(QWidget& control, int left, int top, int width, int height, Grow grow
     control.setGeometry(left, top, grownWidth, std::max(height, hint.height()));
 }
 
-QToolButton* ToolButton(const char* name, const QString& hint, const QIcon& icon, QWidget* parent,
+// A tool button runs its command's menu item, the one action behind both; its hint is the item's
+// caption without the access letter, and its picture stays out of the menu.
+QToolButton* ToolButton(const char* name, QAction* command, const QIcon& picture, QWidget* parent,
                         int left) {
+    command->setIcon(picture);
+    command->setIconVisibleInMenu(false);
     auto* const button = Named(new QToolButton(parent), name);
+    button->setDefaultAction(command);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setIcon(icon);
+    button->setAccessibleName(command->toolTip());
     button->setIconSize(QSize(16, 16));
     button->setGeometry(left, 5, 25, 25);
     return button;
@@ -186,25 +189,14 @@ void TfrmMortMain::BuildToolBar() {
     QIcon calculator(QStringLiteral(":/icons/calculate.svg"));
     calculator.addFile(QStringLiteral(":/icons/calculate-disabled.svg"), QSize(16, 16),
                        QIcon::Disabled);
-    btNew = ToolButton("btNew", QStringLiteral("New"), QIcon(QStringLiteral(":/icons/new.svg")),
-                       pnToolBar, 8);
-    btOpen = ToolButton("btOpen", QStringLiteral("Open"), QIcon(QStringLiteral(":/icons/open.svg")),
-                        pnToolBar, 33);
-    btSave = ToolButton("btSave", QStringLiteral("Save"), QIcon(QStringLiteral(":/icons/save.svg")),
-                        pnToolBar, 58);
-    btSaveAs = ToolButton("btSaveAs", QStringLiteral("Save As"),
-                          QIcon(QStringLiteral(":/icons/save-as.svg")), pnToolBar, 83);
-    btPrint = ToolButton("btPrint", QStringLiteral("Print"),
-                         QIcon(QStringLiteral(":/icons/print.svg")), pnToolBar, 108);
-    btCalculate =
-        ToolButton("btCalculate", QStringLiteral("Calculate"), calculator, pnToolBar, 133);
-
-    connect(btNew, &QToolButton::clicked, this, &TfrmMortMain::New1Click);
-    connect(btOpen, &QToolButton::clicked, this, &TfrmMortMain::Open1Click);
-    connect(btSave, &QToolButton::clicked, this, &TfrmMortMain::N1Click);
-    connect(btSaveAs, &QToolButton::clicked, this, &TfrmMortMain::SaveAs1Click);
-    connect(btPrint, &QToolButton::clicked, this, &TfrmMortMain::Print1Click);
-    connect(btCalculate, &QToolButton::clicked, this, &TfrmMortMain::Button1Click);
+    btNew = ToolButton("btNew", New1, QIcon(QStringLiteral(":/icons/new.svg")), pnToolBar, 8);
+    btOpen = ToolButton("btOpen", Open1, QIcon(QStringLiteral(":/icons/open.svg")), pnToolBar, 33);
+    btSave = ToolButton("btSave", N1, QIcon(QStringLiteral(":/icons/save.svg")), pnToolBar, 58);
+    btSaveAs = ToolButton("btSaveAs", SaveAs1, QIcon(QStringLiteral(":/icons/save-as.svg")),
+                          pnToolBar, 83);
+    btPrint =
+        ToolButton("btPrint", Print1, QIcon(QStringLiteral(":/icons/print.svg")), pnToolBar, 108);
+    btCalculate = ToolButton("btCalculate", Calculate1, calculator, pnToolBar, 133);
 }
 
 void TfrmMortMain::BuildInputs() {

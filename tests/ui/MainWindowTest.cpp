@@ -178,24 +178,29 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("hint");
         QTest::addColumn<int>("left");
         QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("traces");  // in the recorders, each time the command runs
         QTest::newRow("new") << "btNew"
-                             << "New" << 8 << "New1";
+                             << "New" << 8 << "New1" << 0;
         QTest::newRow("open") << "btOpen"
-                              << "Open" << 33 << "Open1";
+                              << "Open" << 33 << "Open1" << 1;
         QTest::newRow("save") << "btSave"
-                              << "Save" << 58 << "N1";
+                              << "Save" << 58 << "N1" << 1;
         QTest::newRow("save as") << "btSaveAs"
-                                 << "Save As" << 83 << "SaveAs1";
+                                 << "Save As" << 83 << "SaveAs1" << 1;
         QTest::newRow("print") << "btPrint"
-                               << "Print" << 108 << "Print1";
+                               << "Print" << 108 << "Print1" << 1;
         QTest::newRow("calculate") << "btCalculate"
-                                   << "Calculate" << 133 << "Calculate1";
+                                   << "Calculate" << 133 << "Calculate1" << 1;
     }
+    // A tool button runs its menu item's action, so either runs the command once: an empty loan
+    // calculated shows one message, Open and Save one dialog, Print one dialog or one error.
     void toolButtons() {
         QFETCH(QString, name);
         QFETCH(QString, hint);
         QFETCH(int, left);
-        const auto* const button = window_->pnToolBar->findChild<QToolButton*>(name);
+        QFETCH(QString, action);
+        QFETCH(int, traces);
+        auto* const button = window_->pnToolBar->findChild<QToolButton*>(name);
         QVERIFY(button != nullptr);
         QCOMPARE(button->toolTip(), hint);
         QCOMPARE(button->geometry(), QRect(left, 5, 25, 25));
@@ -204,6 +209,18 @@ class MainWindowTest : public QObject {
         const QPixmap picture = button->icon().pixmap(16, 16);
         QCOMPARE(picture.size(), QSize(16, 16));
         QVERIFY(!picture.toImage().allGray() || name == QStringLiteral("btNew"));
+
+        QAction* const item = window_->findChild<QAction*>(action);
+        QCOMPARE(button->defaultAction(), item);
+        const auto recorded = [this] {
+            return boxes_.infos.size() + boxes_.errors.size() + dialogs_.opens + dialogs_.saves +
+                   dialogs_.prints;
+        };
+        const qsizetype before = recorded();
+        button->click();
+        QCOMPARE(recorded(), before + traces);
+        item->trigger();
+        QCOMPARE(recorded(), before + 2 * traces);
     }
 
     void calculatorHasAGreyedPicture() {
