@@ -47,13 +47,16 @@ constexpr int kSplitterWidth = 3;
 constexpr int kRoomBelowFrequency = 25;
 
 // A tool button runs its command's menu item, the one action behind both; its hint is the item's
-// caption without the access letter, and its picture stays out of the menu.
+// caption without the access letter. The picture is the button's alone: on the action it would
+// widen the menu by a column for pictures that the menu does not show. The button takes the
+// action's look again whenever the action changes, so the picture is put back after it.
 QToolButton* ToolButton(const char* name, QAction* command, const QIcon& picture, QWidget* parent,
                         int left) {
-    command->setIcon(picture);
-    command->setIconVisibleInMenu(false);
     auto* const button = Named(new QToolButton(parent), name);
     button->setDefaultAction(command);
+    button->setIcon(picture);
+    QObject::connect(command, &QAction::changed, button,
+                     [button, picture] { button->setIcon(picture); });
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(command->toolTip());

@@ -221,8 +221,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(recorded(), before + 2 * traces);
     }
 
+    // The picture stays with the button when its action changes, here disabled.
     void calculatorHasAGreyedPicture() {
-        const QIcon icon = Find<QToolButton>(*window_, "btCalculate")->icon();
+        Find<QAction>(*window_, "Calculate1")->setEnabled(false);
+        const QToolButton* const button = Find<QToolButton>(*window_, "btCalculate");
+        QVERIFY(!button->isEnabled());
+        const QIcon icon = button->icon();
         const QImage normal = icon.pixmap(16, 16, QIcon::Normal).toImage();
         const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage();
         QVERIFY(!normal.allGray());
