@@ -6,7 +6,6 @@
 //   bench_WindowBench --start-up   one start-up, printed in milliseconds (used by the above)
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <algorithm>
@@ -14,31 +13,15 @@
 #include <cstring>
 #include <vector>
 
+#include "Recorders.h"
+#include "WindowState.h"
 #include "loan/ScheduleGrid.h"
-#include "ui/Boxes.h"
-#include "ui/Dialogs.h"
-#include "ui/MortAbout.h"
-#include "ui/Program.h"
 #include "ui/Mortgage.h"
-#include "ui/QtBoxes.h"
-#include "ui/QtDialogs.h"
+#include "ui/Program.h"
 #include "ui/ScheduleTableView.h"
 #include "ui/StartUp.h"
 
 namespace {
-
-class SilentBoxes final : public ui::Boxes {
-  public:
-    void ShowInfoBox(const QString&) override {}
-    void ShowErrorBox(const QString&, const QString&) override {}
-};
-
-class NoDialogs final : public ui::Dialogs {
-  public:
-    bool ExecuteOpen(QWidget*, ui::FileDialogSettings&) override { return false; }
-    bool ExecuteSave(QWidget*, ui::FileDialogSettings&) override { return false; }
-    bool ExecutePrint(QWidget*, QPrinter&) override { return false; }
-};
 
 double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
@@ -60,17 +43,16 @@ class FirstPaint final : public QObject {
     }
 };
 
-double TimeCalculate(ui::TfrmMortMain& window, const char* principal, const char* rate,
-                     const char* term, int runs, int& rows) {
-    window.edPrincipal->setText(QString::fromLatin1(principal));
-    window.edRate->setText(QString::fromLatin1(rate));
-    window.edTerm->setText(QString::fromLatin1(term));
+double TimeCalculate(ui::TfrmMortMain& window, const QString& principal, const QString& rate,
+                     const QString& term, int runs, int& rows) {
+    ui::testing::TypeLoan(window, principal, rate, term);
+    ui::ScheduleTableView& grid = *ui::testing::Find<ui::ScheduleTableView>(window, "sgTable");
     std::vector<double> samples;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         window.Button1Click();
-        window.sgTable->viewport()->repaint();
+        grid.viewport()->repaint();
         samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         QCoreApplication::processEvents();
     }
@@ -102,8 +84,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     ui::PrepareApplication();
-    SilentBoxes boxes;
-    NoDialogs dialogs;
+    ui::testing::RecordingBoxes boxes;
+    ui::testing::RecordingDialogs dialogs;
     ui::TfrmMortMain window(boxes, dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -1,9 +1,6 @@
 #include "ui/DocumentCommands.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -14,44 +11,19 @@
 #include "loanfile/LoanFile.h"
 #include "text/DateText.h"
 #include "text/NumberText.h"
-#include "ui/DatePicker.h"
 #include "ui/Dialogs.h"
 #include "ui/Mortgage.h"
-#include "ui/RadioGroup.h"
 
 namespace ui {
 
 namespace {
 
+const QString kLoanFilter = QStringLiteral("Tessary Loan (*.tsl)");
+const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+
 // A path as the file system spells it.
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-
-// The loan's inputs into the controls; a unit index of -1 leaves neither unit chosen.
-void ShowInputs(TfrmMortMain& window, const loan::LoanInputs& inputs) {
-    window.edPrincipal->setText(QString::fromStdString(inputs.principal));
-    window.edRate->setText(QString::fromStdString(inputs.rate));
-    window.edTerm->setText(QString::fromStdString(inputs.term));
-    const int frequency = window.cbSchedule->findText(QString::fromStdString(inputs.frequency),
-                                                      Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (frequency >= 0) {
-        window.cbSchedule->setCurrentIndex(frequency);
-    }
-    window.rgTerm->SetItemIndex(inputs.termUnit);
-    window.edDate->SetDateTime(inputs.startDate);
-}
-
-// The inputs the file holds, shown also when its "Date" fails after the other five were read.
-void ReadInputsFromFile(TfrmMortMain& window, const std::string& path) {
-    loan::LoanInputs inputs = window.ReadInputs();
-    try {
-        loanfile::ReadLoanInputs(path, inputs);
-    } catch (...) {
-        ShowInputs(window, inputs);
-        throw;
-    }
-    ShowInputs(window, inputs);
 }
 
 // The number of payments of the loan now shown, for which Open reads extra payments. Raises
@@ -76,6 +48,18 @@ void ForgetExtraPaymentsAfter(loan::ScheduleGrid& grid, std::int32_t lastPayment
     }
 }
 
+// The inputs the file holds, shown also when its "Date" fails after the other five were read.
+void ReadInputsFromFile(TfrmMortMain& window, const std::string& path) {
+    loan::LoanInputs inputs = window.ReadInputs();
+    try {
+        loanfile::ReadLoanInputs(path, inputs);
+    } catch (...) {
+        window.ShowInputs(inputs);
+        throw;
+    }
+    window.ShowInputs(inputs);
+}
+
 // Calculate's own messages do not stop the write: the texts are stored as typed.
 void WriteCalculatedLoan(TfrmMortMain& window, const QString& path) {
     window.Calculate();
@@ -84,50 +68,57 @@ void WriteCalculatedLoan(TfrmMortMain& window, const QString& path) {
 
 }  // namespace
 
-void NewLoan(TfrmMortMain& window) {
-    window.edPrincipal->clear();
-    window.edRate->clear();
-    window.edDate->SetDateTime(text::Today());
-    window.edTerm->clear();
-    for (QLabel* const total :
-         {window.lbPayment, window.lbTotalPayments, window.lbInterest, window.lbIntSaved}) {
-        total->setText(QStringLiteral("$0.00"));
-        total->adjustSize();
-    }
-    window.ChangeGrid([](loan::ScheduleGrid& grid) { grid.ClearPaymentRows(); });
-    window.sdMain.fileName.clear();
+DocumentCommands::DocumentCommands(TfrmMortMain& window, Dialogs& dialogs)
+    : window_(window), dialogs_(dialogs) {
+    odMain_.filters = {kLoanFilter, kAllFilesFilter};
+    odMain_.filter = kLoanFilter;
+    odMain_.defaultSuffix = QStringLiteral("tsl");
+    sdMain_ = odMain_;
+    sdMain_.title = QStringLiteral("Save Loan");
 }
 
-void OpenLoan(TfrmMortMain& window) {
-    if (!window.dialogs().ExecuteOpen(&window, window.odMain)) {
+void DocumentCommands::NewLoan() {
+    loan::LoanInputs inputs = window_.ReadInputs();
+    inputs.principal.clear();
+    inputs.rate.clear();
+    inputs.term.clear();
+    inputs.startDate = text::Today();
+    window_.ShowInputs(inputs);
+    window_.ClearTotals();
+    window_.ChangeGrid([](loan::ScheduleGrid& grid) { grid.ClearPaymentRows(); });
+    sdMain_.fileName.clear();
+}
+
+void DocumentCommands::OpenLoan() {
+    if (!dialogs_.ExecuteOpen(&window_, odMain_)) {
         return;
     }
-    window.sdMain.fileName = window.odMain.fileName;
-    const std::string path = LocalPath(window.sdMain.fileName);
-    ReadInputsFromFile(window, path);
-    window.Calculate();
-    const std::int32_t payments = PaymentsToRead(window.ReadInputs());
-    window.ChangeGrid([&path, payments](loan::ScheduleGrid& grid) {
+    sdMain_.fileName = odMain_.fileName;
+    const std::string path = LocalPath(sdMain_.fileName);
+    ReadInputsFromFile(window_, path);
+    window_.Calculate();
+    const std::int32_t payments = PaymentsToRead(window_.ReadInputs());
+    window_.ChangeGrid([&path, payments](loan::ScheduleGrid& grid) {
         ForgetExtraPaymentsAfter(grid, payments);
         loanfile::ReadExtraPayments(path, payments, grid);
     });
-    window.Calculate();
+    window_.Calculate();
 }
 
-void SaveLoan(TfrmMortMain& window) {
-    if (window.sdMain.fileName.isEmpty()) {
-        SaveLoanAs(window);
+void DocumentCommands::SaveLoan() {
+    if (sdMain_.fileName.isEmpty()) {
+        SaveLoanAs();
         return;
     }
-    WriteCalculatedLoan(window, window.sdMain.fileName);
+    WriteCalculatedLoan(window_, sdMain_.fileName);
 }
 
-void SaveLoanAs(TfrmMortMain& window) {
-    // The dialog stores the chosen path in sdMain: from then on it is the current document name.
-    if (!window.dialogs().ExecuteSave(&window, window.sdMain)) {
+void DocumentCommands::SaveLoanAs() {
+    // The dialog stores the chosen path in sdMain_: from then on it is the current document name.
+    if (!dialogs_.ExecuteSave(&window_, sdMain_)) {
         return;
     }
-    WriteCalculatedLoan(window, window.sdMain.fileName);
+    WriteCalculatedLoan(window_, sdMain_.fileName);
 }
 
 }  // namespace ui

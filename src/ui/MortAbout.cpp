@@ -29,18 +29,18 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setFont(DesignFont());
     resize(kClientWidth, kClientHeight);
 
-    Image1 = new QLabel(this);
+    auto* const Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QIcon(QString::fromLatin1(kApplicationIcon)).pixmap(kIconSize, kIconSize));
     Image1->setGeometry(16, 8, kIconSize, kIconSize);
 
-    Label1 = new QLabel(
+    auto* const Label1 = new QLabel(
         QStringLiteral("Mortgage / Loan Calculator, version %1").arg(MORTGAGE_VERSION), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(16, 48);
     Label1->adjustSize();
 
-    Label2 = new QLabel(QStringLiteral("corvala software"), this);
+    auto* const Label2 = new QLabel(QStringLiteral("corvala software"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(MakerFont());
     QPalette navy = Label2->palette();
@@ -49,7 +49,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     Label2->move(16, 72);
     Label2->adjustSize();
 
-    Label3 = new QLabel(
+    auto* const Label3 = new QLabel(
         QStringLiteral("This product is sold as-is without any warranty or guarantee of any kind"),
         this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -57,11 +57,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     Label3->setGeometry(16, 120, kDisclaimerWidth,
                         std::max(kDisclaimerHeight, Label3->heightForWidth(kDisclaimerWidth)));
 
-    Button1 = new QPushButton(QStringLiteral("&OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(240, 32, 75, 25);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TfrmAbout::Button1Click);
+    Button1_ = new QPushButton(QStringLiteral("&OK"), this);
+    Button1_->setObjectName(QStringLiteral("Button1"));
+    Button1_->setGeometry(240, 32, 75, 25);
+    Button1_->setDefault(true);
+    connect(Button1_, &QPushButton::clicked, this, &TfrmAbout::Button1Click);
 
     // Grown, never cut, where the mapped fonts are wider than the layout's.
     resize(std::max(kClientWidth, childrenRect().right() + 16),
@@ -70,7 +70,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 
 void TfrmAbout::ShowModal() {
     CenterOnScreen(*this);
-    Button1->setFocus(Qt::OtherFocusReason);
+    Button1_->setFocus(Qt::OtherFocusReason);
     exec();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 
 namespace ui {
@@ -19,15 +18,12 @@ class TfrmAbout final : public QDialog {
     void ShowModal();
     void Button1Click();
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* Button1 = nullptr;
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+  private:
+    QPushButton* Button1_ = nullptr;
 };
 
 }  // namespace ui

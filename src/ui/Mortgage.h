@@ -1,40 +1,32 @@
 // The main window: the loan's inputs on the left, the schedule grid, the totals at the bottom, the
-// menu and the tool bar that run the commands. It holds all of the program's state in its controls.
+// menu and the tool bar that run the commands. It holds all of the program's state in its controls
+// and offers the commands the few operations they need; the controls themselves stay inside.
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 
 #include "loan/LoanInputs.h"
 #include "loan/ScheduleGrid.h"
-#include "ui/FileDialogSettings.h"
+#include "print/PrintoutTexts.h"
+#include "ui/DocumentCommands.h"
 #include "ui/PrintCommand.h"
 
-class QAction;
-class QComboBox;
 class QFrame;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPrinter;
-class QSplitter;
-class QToolButton;
-
-namespace loan {
-struct ScheduleTotals;
-}
 
 namespace ui {
 
 class Boxes;
-class DatePicker;
 class Dialogs;
-class RadioGroup;
+class InputPanel;
 class ScheduleTableModel;
 class ScheduleTableView;
 class TfrmAbout;
+class TotalsPanel;
 
 // How Calculate ended when it returned: with the schedule built (perhaps with a message about it
 // too), or stopped after showing one of its input messages. A fault is raised instead.
@@ -48,9 +40,10 @@ class TfrmMortMain final : public QMainWindow {
     TfrmMortMain(Boxes& boxes, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The About box is made after the main window and lives as long.
-    void SetAboutBox(TfrmAbout* aboutBox) { frmAbout = aboutBox; }
+    void SetAboutBox(TfrmAbout* aboutBox) { frmAbout_ = aboutBox; }
 
-    // Commands, each run to its end; a failure it does not handle goes to the error box.
+    // Commands, as the menu and the tool bar run them: each to its end, a failure it does not
+    // handle shown in the error box.
     bool Button1Click();  // Calculate; false when a fault ended it
     void New1Click();
     void Open1Click();
@@ -59,87 +52,26 @@ class TfrmMortMain final : public QMainWindow {
     void Print1Click();
     void About1Click();
 
-    // Print's step after the dialog: one job on the printer chosen there; raises what fails.
-    void btPrintClick(QPrinter& printer);
+    // The activation check: grows the window where the frequency box would be cut off.
+    void FormActivate();
 
     // Calculate as a step of a command: shows its own input message and returns; raises faults.
     CalculateResult Calculate();
 
-    // The loan as typed, read from the input controls.
+    // The loan as typed, and its inverse, which puts a loan into the input controls.
     loan::LoanInputs ReadInputs() const;
+    void ShowInputs(const loan::LoanInputs& inputs);
+    // The four totals back to "$0.00".
+    void ClearTotals();
     const loan::ScheduleGrid& Grid() const;
     // A change of the whole grid (New, Open), shown by the grid afterwards even on an exception.
     void ChangeGrid(const std::function<void(loan::ScheduleGrid&)>& change);
+    // What Print puts on paper, as the window shows it now.
+    print::PrintoutTexts TextsToPrint() const;
 
-    void FormCreate();
-    void FormActivate();
-    void sgTableSelectCell(int column, int row);
-
-    // Runs a command through the one wrapper that shows its unhandled failures.
-    bool RunCommand(const std::function<void()>& command);
-
-    Boxes& boxes() { return boxes_; }
-    Dialogs& dialogs() { return dialogs_; }
+    // The full path of the current loan file, empty while the loan has none.
+    const QString& DocumentName() const { return documents_.DocumentName(); }
     PrintCommand& printCommand() { return print_; }
-
-    // Menu.
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QAction* New1 = nullptr;
-    QAction* Open1 = nullptr;
-    QAction* N1 = nullptr;
-    QAction* SaveAs1 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* Print1 = nullptr;
-    QAction* Calculate1 = nullptr;
-    QAction* N2 = nullptr;
-    QAction* Exit1 = nullptr;
-    QAction* About1 = nullptr;
-
-    // Tool bar.
-    QFrame* pnToolBar = nullptr;
-    QToolButton* btNew = nullptr;
-    QToolButton* btOpen = nullptr;
-    QToolButton* btSave = nullptr;
-    QToolButton* btSaveAs = nullptr;
-    QToolButton* btPrint = nullptr;
-    QToolButton* btCalculate = nullptr;
-
-    // Inputs.
-    QFrame* pnTerms = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* edPrincipal = nullptr;
-    QLabel* Label3 = nullptr;
-    DatePicker* edDate = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* edRate = nullptr;
-    QLabel* Term = nullptr;
-    QLineEdit* edTerm = nullptr;
-    RadioGroup* rgTerm = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* cbSchedule = nullptr;
-
-    QSplitter* Splitter1 = nullptr;
-    ScheduleTableView* sgTable = nullptr;
-
-    // Totals.
-    QFrame* pnTotals = nullptr;
-    QFrame* Panel1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* lbPayment = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* lbTotalPayments = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* lbInterest = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* lbIntSaved = nullptr;
-
-    // The open and save dialogs' memories; sdMain's file name is the current document name.
-    FileDialogSettings odMain;
-    FileDialogSettings sdMain;
-
-    TfrmAbout* frmAbout = nullptr;
 
   protected:
     bool event(QEvent* event) override;
@@ -147,19 +79,26 @@ class TfrmMortMain final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildMenu();
-    void BuildToolBar();
-    void BuildInputs();
-    void BuildTotals();
-    void BuildLayout();
-    void SetTabOrder();
-    void ShowTotals(const loan::ScheduleTotals& totals);
+    QFrame* BuildCommands();
+    void BuildLayout(QFrame& pnToolBar);
+    void FormCreate();
+    void sgTableSelectCell(int column, int row);
+    // Print's step after the dialog: one job on the printer chosen there; raises what fails.
+    void btPrintClick(QPrinter& printer);
+    bool RunCommand(const std::function<void()>& command);
     bool IsMenuShortcut(const QKeyEvent& key) const;
 
     Boxes& boxes_;
     Dialogs& dialogs_;
+    DocumentCommands documents_;
     PrintCommand print_;
+    TfrmAbout* frmAbout_ = nullptr;
+
+    QMenu* File1_ = nullptr;
+    InputPanel* pnTerms_ = nullptr;
     ScheduleTableModel* model_ = nullptr;
+    ScheduleTableView* sgTable_ = nullptr;
+    TotalsPanel* pnTotals_ = nullptr;
     // The layout's client width, or more where the font needs it to show every grid column.
     int clientWidth_ = 0;
     // True until the window is first activated, and while the focus is in another of the

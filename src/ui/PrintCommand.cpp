@@ -1,32 +1,32 @@
 #include "ui/PrintCommand.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
 #include <cstddef>
 #include <memory>
 #include <utility>
 
+#include "loan/LoanInputs.h"
+#include "loan/Schedule.h"
 #include "loan/ScheduleGrid.h"
 #include "print/Printout.h"
 #include "print/qt/DefaultPrinter.h"
 #include "ui/Dialogs.h"
-#include "ui/Mortgage.h"
 
 namespace ui {
 
-print::PrintoutTexts PrintoutTextsOf(const TfrmMortMain& window) {
+print::PrintoutTexts PrintoutTextsOf(const loan::LoanInputs& inputs,
+                                     const loan::ScheduleTotals& totals,
+                                     const loan::ScheduleGrid& grid) {
     print::PrintoutTexts texts;
-    texts.principal = window.edPrincipal->text().toStdString();
-    texts.rate = window.edRate->text().toStdString();
-    texts.term = window.edTerm->text().toStdString();
-    texts.payment = window.lbPayment->text().toStdString();
-    texts.totalPayments = window.lbTotalPayments->text().toStdString();
-    texts.totalInterest = window.lbInterest->text().toStdString();
-    texts.interestSaved = window.lbIntSaved->text().toStdString();
+    texts.principal = inputs.principal;
+    texts.rate = inputs.rate;
+    texts.term = inputs.term;
+    texts.payment = totals.payment;
+    texts.totalPayments = totals.totalPayments;
+    texts.totalInterest = totals.totalInterest;
+    texts.interestSaved = totals.interestSaved;
 
     // Rows hidden by a smaller row count keep their text in the grid but are not printed.
-    const loan::ScheduleGrid& grid = window.Grid();
     texts.rows.reserve(static_cast<std::size_t>(grid.RowCount()));
     for (int row = 0; row < grid.RowCount(); ++row) {
         print::PrintRow& line = texts.rows.emplace_back();
@@ -45,7 +45,8 @@ void PrintCommand::SetPrinterCheck(std::function<void()> requirePrinter) {
     requirePrinter_ = std::move(requirePrinter);
 }
 
-void PrintCommand::Run(TfrmMortMain& window, Dialogs& dialogs) {
+void PrintCommand::Run(QWidget& window, Dialogs& dialogs,
+                       const std::function<void(QPrinter&)>& print) {
     requirePrinter_();
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -62,7 +63,7 @@ void PrintCommand::Run(TfrmMortMain& window, Dialogs& dialogs) {
     if (!dialogs.ExecutePrint(&window, printer)) {
         return;
     }
-    window.btPrintClick(printer);
+    print(printer);
 }
 
 }  // namespace ui

@@ -1,5 +1,5 @@
-// The Print command over the main window: the print dialog, then one job of the loan's summary and
-// its shown schedule rows on the printer chosen there.
+// The Print command's dialog and the printer it keeps: the person picks a printer and confirms,
+// then the window prints the loan's summary and its shown schedule rows on it.
 #pragma once
 
 #include <functional>
@@ -8,15 +8,23 @@
 #include "print/PrintoutTexts.h"
 
 class QPrinter;
+class QWidget;
+
+namespace loan {
+struct LoanInputs;
+class ScheduleGrid;
+struct ScheduleTotals;
+}  // namespace loan
 
 namespace ui {
 
 class Dialogs;
-class TfrmMortMain;
 
-// What the printout shows, copied from the window as it stands: the inputs as typed, the four
-// totals as their labels read, and the grid's shown rows, the header first.
-print::PrintoutTexts PrintoutTextsOf(const TfrmMortMain& window);
+// What the printout shows of the window as it stands: the inputs as typed, the four totals as
+// their labels read, and the grid's shown rows, the header first.
+print::PrintoutTexts PrintoutTextsOf(const loan::LoanInputs& inputs,
+                                     const loan::ScheduleTotals& totals,
+                                     const loan::ScheduleGrid& grid);
 
 class PrintCommand {
   public:
@@ -26,8 +34,8 @@ class PrintCommand {
     PrintCommand& operator=(const PrintCommand&) = delete;
 
     // Fails with text::EPrinter before the dialog when the system has no default printer. On a
-    // confirm, the window's btPrintClick prints on the printer chosen; a cancel prints nothing.
-    void Run(TfrmMortMain& window, Dialogs& dialogs);
+    // confirm, print runs on the printer chosen; a cancel prints nothing.
+    void Run(QWidget& window, Dialogs& dialogs, const std::function<void(QPrinter&)>& print);
 
     // Replaces the check for a default printer: GUI tests print to PDF files with no printing
     // service on the machine.

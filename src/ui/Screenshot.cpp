@@ -23,9 +23,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    QTest::keyClicks(frmMortMain.edPrincipal, QStringLiteral("100000"));
-    QTest::keyClicks(frmMortMain.edRate, QStringLiteral("6"));
-    QTest::keyClicks(frmMortMain.edTerm, QStringLiteral("30"));
+    // Typed as a person types, into the boxes found by their names.
+    const auto type = [&frmMortMain](const char* box, const char* text) {
+        QTest::keyClicks(frmMortMain.findChild<QLineEdit*>(QLatin1String(box)),
+                         QLatin1String(text));
+    };
+    type("edPrincipal", "100000");
+    type("edRate", "6");
+    type("edTerm", "30");
     if (!frmMortMain.Button1Click()) {
         return 1;
     }

@@ -5,13 +5,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 
 #include "Recorders.h"
+#include "WindowState.h"
 #include "ui/MortAbout.h"
 #include "ui/Mortgage.h"
 #include "ui/StartUp.h"
@@ -90,8 +90,7 @@ class AppIconTest : public QObject {
         QCOMPARE(window->windowIcon().cacheKey(), application);
         QCOMPARE(about->windowIcon().cacheKey(), application);
 
-        const QLabel* const picture = about->Image1;
-        QVERIFY(picture != nullptr);
+        const QLabel* const picture = testing::Find<QLabel>(*about, "Image1");
         const QImage drawn = picture->pixmap().toImage();
         QCOMPARE(drawn.size(), QSize(32, 32));
         QVERIFY(IsDrawn(drawn));
@@ -99,11 +98,9 @@ class AppIconTest : public QObject {
 
         // The picture sits inside the box, clear of the texts and the button, and takes no focus.
         QVERIFY(about->rect().contains(picture->geometry()));
-        for (const QWidget* const other : {static_cast<const QWidget*>(about->Label1),
-                                           static_cast<const QWidget*>(about->Label2),
-                                           static_cast<const QWidget*>(about->Label3),
-                                           static_cast<const QWidget*>(about->Button1)}) {
-            QVERIFY(!picture->geometry().intersects(other->geometry()));
+        for (const char* const other : {"Label1", "Label2", "Label3", "Button1"}) {
+            QVERIFY(
+                !picture->geometry().intersects(testing::Find<QWidget>(*about, other)->geometry()));
         }
         QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
     }

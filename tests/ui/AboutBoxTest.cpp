@@ -9,11 +9,14 @@
 #include <memory>
 
 #include "Recorders.h"
+#include "WindowState.h"
 #include "ui/MortAbout.h"
 #include "ui/Mortgage.h"
 #include "ui/StartUp.h"
 
 namespace ui {
+
+using testing::Find;
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -32,10 +35,10 @@ class AboutBoxTest : public QObject {
             whileShown();
             // Whatever the step left open, the command must end for the test to go on.
             if (about_->isVisible()) {
-                about_->Button1->click();
+                Find<QPushButton>(*about_, "Button1")->click();
             }
         });
-        window_->About1->trigger();
+        Find<QAction>(*window_, "About1")->trigger();
         QVERIFY(!about_->isVisible());
     }
 
@@ -54,30 +57,33 @@ class AboutBoxTest : public QObject {
     void cleanup() { window_.reset(); }
 
     void content() {
+        const QLabel* const label1 = Find<QLabel>(*about_, "Label1");
+        const QLabel* const label2 = Find<QLabel>(*about_, "Label2");
+        const QLabel* const label3 = Find<QLabel>(*about_, "Label3");
+        const QPushButton* const ok = Find<QPushButton>(*about_, "Button1");
         QCOMPARE(about_->objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(about_->windowTitle(), QStringLiteral("About"));
-        QVERIFY(about_->Label1->text().startsWith(
-            QStringLiteral("Mortgage / Loan Calculator, version ")));
-        QCOMPARE(about_->Label1->pos(), QPoint(16, 48));
-        QCOMPARE(about_->Label2->text(), QStringLiteral("corvala software"));
-        QCOMPARE(about_->Label2->pos(), QPoint(16, 72));
-        QCOMPARE(about_->Label2->font().pixelSize(), 32);
-        QCOMPARE(about_->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-        QCOMPARE(about_->Label3->text(),
+        QVERIFY(label1->text().startsWith(QStringLiteral("Mortgage / Loan Calculator, version ")));
+        QCOMPARE(label1->pos(), QPoint(16, 48));
+        QCOMPARE(label2->text(), QStringLiteral("corvala software"));
+        QCOMPARE(label2->pos(), QPoint(16, 72));
+        QCOMPARE(label2->font().pixelSize(), 32);
+        QCOMPARE(label2->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        QCOMPARE(label3->text(),
                  QStringLiteral("This product is sold as-is without any warranty or guarantee "
                                 "of any kind"));
-        QVERIFY(about_->Label3->wordWrap());
-        QCOMPARE(about_->Label3->width(), 175);
-        QVERIFY(about_->Label3->height() >= about_->Label3->heightForWidth(175));
-        QCOMPARE(about_->Button1->text(), QStringLiteral("&OK"));
-        QCOMPARE(about_->Button1->geometry(), QRect(240, 32, 75, 25));
-        QVERIFY(about_->Button1->isDefault());
+        QVERIFY(label3->wordWrap());
+        QCOMPARE(label3->width(), 175);
+        QVERIFY(label3->height() >= label3->heightForWidth(175));
+        QCOMPARE(ok->text(), QStringLiteral("&OK"));
+        QCOMPARE(ok->geometry(), QRect(240, 32, 75, 25));
+        QVERIFY(ok->isDefault());
         QVERIFY(!about_->isVisible());
         // Nothing is cut: every label shows its whole text inside the box.
-        for (const QLabel* const label : {about_->Label1, about_->Label2, about_->Label3}) {
+        for (const QLabel* const label : {label1, label2, label3}) {
             QVERIFY(about_->rect().contains(label->geometry()));
             QVERIFY(label->width() >= label->minimumSizeHint().width());
-            QVERIFY(!label->geometry().intersects(about_->Button1->geometry()));
+            QVERIFY(!label->geometry().intersects(ok->geometry()));
         }
     }
 
@@ -88,7 +94,7 @@ class AboutBoxTest : public QObject {
             QTest::keyClick(focused, Qt::Key_Return);
             QVERIFY(!about_->isVisible());
         });
-        QCOMPARE(focused, about_->Button1);
+        QCOMPARE(focused, Find<QPushButton>(*about_, "Button1"));
         QCOMPARE(about_->result(), int(QDialog::Rejected));
     }
 
@@ -112,18 +118,19 @@ class AboutBoxTest : public QObject {
         QString secondText;
         RunAbout([&] {
             secondSize = about_->size();
-            secondText = about_->Label2->text();
+            secondText = Find<QLabel>(*about_, "Label2")->text();
         });
         QCOMPARE(secondSize, firstSize);
         QCOMPARE(secondText, QStringLiteral("corvala software"));
     }
 
     void mainWindowChecksItsHeightOnTheReturn() {
+        const QComboBox* const cbSchedule = Find<QComboBox>(*window_, "cbSchedule");
         window_->resize(window_->width(), 200);
-        QTRY_VERIFY(window_->pnTerms->height() < window_->cbSchedule->geometry().bottom());
-        const int frequencyBottom = window_->cbSchedule->y() + window_->cbSchedule->height();
+        QTRY_VERIFY(Find<QWidget>(*window_, "pnTerms")->height() < cbSchedule->geometry().bottom());
+        const int frequencyBottom = cbSchedule->y() + cbSchedule->height();
         RunAbout([] {});
-        QTRY_COMPARE(window_->pnTerms->height(), frequencyBottom + 25);
+        QTRY_COMPARE(Find<QWidget>(*window_, "pnTerms")->height(), frequencyBottom + 25);
     }
 };
 

@@ -27,10 +27,13 @@
 
 namespace ui {
 
+using testing::Controls;
+using testing::Find;
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
 using testing::Shown;
 using testing::Type;
+using testing::TypeLoan;
 using testing::WhatIsShown;
 
 namespace {
@@ -49,12 +52,13 @@ struct Inputs {
 };
 
 Inputs InputsShown(const TfrmMortMain& window) {
-    return {window.edPrincipal->text(),
-            window.edRate->text(),
-            window.edTerm->text(),
-            window.rgTerm->ItemIndex(),
-            window.cbSchedule->currentText(),
-            window.edDate->DateTime()};
+    const Controls shown(window);
+    return {shown.edPrincipal->text(),
+            shown.edRate->text(),
+            shown.edTerm->text(),
+            shown.rgTerm->ItemIndex(),
+            shown.cbSchedule->currentText(),
+            shown.edDate->DateTime()};
 }
 
 QString Extra(const TfrmMortMain& window, int row) {
@@ -69,9 +73,10 @@ QByteArray ReadFile(const QString& path) {
 // The "Loan" section as the program writes it, the start date being the one the window shows.
 QByteArray LoanSection(const TfrmMortMain& window, const QByteArray& principal,
                        const QByteArray& rate, const QByteArray& term, const QByteArray& years) {
+    const Controls shown(window);
     return "[Loan]\r\nPrincipal=" + principal + "\r\nRate=" + rate + "\r\nTerm=" + term +
-           "\r\nSchedule=" + window.cbSchedule->currentText().toLatin1() + "\r\nYears=" + years +
-           "\r\nDate=" + QByteArray::fromStdString(text::NumberToText(window.edDate->DateTime())) +
+           "\r\nSchedule=" + shown.cbSchedule->currentText().toLatin1() + "\r\nYears=" + years +
+           "\r\nDate=" + QByteArray::fromStdString(text::NumberToText(shown.edDate->DateTime())) +
            "\r\n";
 }
 
@@ -84,6 +89,7 @@ class DocumentCommandsTest : public QObject {
     RecordingBoxes boxes_;
     std::unique_ptr<RecordingDialogs> dialogs_;
     std::unique_ptr<TfrmMortMain> window_;
+    Controls controls_;
     std::unique_ptr<QTemporaryDir> folder_;
 
     QString PathOf(const QString& name) const { return folder_->filePath(name); }
@@ -97,21 +103,12 @@ class DocumentCommandsTest : public QObject {
         return path;
     }
 
-    void TypeLoan(const QString& principal, const QString& rate, const QString& term) {
-        for (QLineEdit* const edit : {window_->edPrincipal, window_->edRate, window_->edTerm}) {
-            edit->clear();
-        }
-        QTest::keyClicks(window_->edPrincipal, principal);
-        QTest::keyClicks(window_->edRate, rate);
-        QTest::keyClicks(window_->edTerm, term);
-    }
-
     // Types into a payment row's "Extra Pmt." cell and leaves its editor open.
     void TypeExtra(int row, const QString& text) {
-        const QModelIndex cell = window_->sgTable->model()->index(row, loan::kColExtra);
-        window_->sgTable->setFocus();
-        window_->sgTable->scrollTo(cell);
-        window_->sgTable->setCurrentIndex(cell);
+        const QModelIndex cell = controls_.sgTable->model()->index(row, loan::kColExtra);
+        controls_.sgTable->setFocus();
+        controls_.sgTable->scrollTo(cell);
+        controls_.sgTable->setCurrentIndex(cell);
         Type(text);
     }
 
@@ -135,6 +132,7 @@ class DocumentCommandsTest : public QObject {
         folder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/loan-XXXXXX");
         QVERIFY(folder_->isValid());
         window_ = std::make_unique<TfrmMortMain>(boxes_, *dialogs_);
+        controls_ = Controls(*window_);
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -169,19 +167,19 @@ class DocumentCommandsTest : public QObject {
     void menuItemsAndToolButtonsRunTheCommands() {
         QFETCH(QString, control);
         QFETCH(QString, command);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         if (auto* const button = window_->findChild<QToolButton*>(control)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             window_->findChild<QAction*>(control)->trigger();
         }
-        QCOMPARE(window_->edPrincipal->text().isEmpty(), command == "new");
+        QCOMPARE(controls_.edPrincipal->text().isEmpty(), command == "new");
         QCOMPARE(dialogs_->opens, command == "open" ? 1 : 0);
         QCOMPARE(dialogs_->saves, command == "save" ? 1 : 0);
     }
 
     void saveWithoutANameAsksAndACancelChangesNothing() {
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         const Shown before = WhatIsShown(*window_);
         window_->N1Click();
         QCOMPARE(dialogs_->saves, 1);
@@ -189,10 +187,10 @@ class DocumentCommandsTest : public QObject {
         QVERIFY(dialogs_->saveAsked.fileName.isEmpty());
         // Not calculated: the payment still reads $0.00 over the one empty payment row.
         QVERIFY(WhatIsShown(*window_) == before);
-        QCOMPARE(window_->lbPayment->text(), QStringLiteral("$0.00"));
+        QCOMPARE(controls_.lbPayment->text(), QStringLiteral("$0.00"));
         QVERIFY(boxes_.infos.isEmpty());
         QVERIFY(boxes_.errors.isEmpty());
-        QVERIFY(window_->sdMain.fileName.isEmpty());
+        QVERIFY(window_->DocumentName().isEmpty());
         QVERIFY(QDir(folder_->path()).isEmpty());
 
         // Answered, the same command names the document, calculates and writes.
@@ -200,15 +198,15 @@ class DocumentCommandsTest : public QObject {
         dialogs_->paths.push_back(path);
         window_->N1Click();
         QCOMPARE(dialogs_->saves, 2);
-        QCOMPARE(window_->sdMain.fileName, path);
-        QCOMPARE(window_->lbPayment->text(), QStringLiteral("$599.55"));
+        QCOMPARE(window_->DocumentName(), path);
+        QCOMPARE(controls_.lbPayment->text(), QStringLiteral("$599.55"));
         QCOMPARE(ReadFile(path), LoanSection(*window_, "100000", "6", "30", "0"));
 
         // Save As asks again, on the current name.
         window_->SaveAs1Click();
         QCOMPARE(dialogs_->saves, 3);
         QCOMPARE(dialogs_->saveAsked.fileName, path);
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
     }
 
     // Each dialog opens on its own last choice: the open dialog on the path last opened, the
@@ -236,23 +234,24 @@ class DocumentCommandsTest : public QObject {
         window_->Open1Click();
         QCOMPARE(dialogs_->openAsked.fileName, opened);
         QCOMPARE(dialogs_->openAsked.filter, kAllFilesFilter);
-        QCOMPARE(window_->sdMain.fileName, saved);
+        QCOMPARE(window_->DocumentName(), saved);
         window_->New1Click();
-        QVERIFY(window_->sdMain.fileName.isEmpty());
-        QCOMPARE(window_->odMain.fileName, opened);
+        QVERIFY(window_->DocumentName().isEmpty());
+        window_->Open1Click();
+        QCOMPARE(dialogs_->openAsked.fileName, opened);
     }
 
     void saveAsOntoALoanFileKeepsItsOtherSections() {
         const QString path =
             WriteFile("old.tsl",
                       "[Loan]\r\nPrincipal=5\r\n[ExtPayments]\r\n3=9.00\r\n[Notes]\r\nby=hand\r\n");
-        TypeLoan("1200", "0", "12");
-        window_->rgTerm->SetItemIndex(1);
+        TypeLoan(*window_, "1200", "0", "12");
+        controls_.rgTerm->SetItemIndex(1);
         SaveAs(path);
         QVERIFY(boxes_.errors.isEmpty());
         QCOMPARE(ReadFile(path),
                  LoanSection(*window_, "1200", "0", "12", "1") + "[Notes]\r\nby=hand\r\n");
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
     }
 
     void openThenSaveWritesBackWithoutADialog() {
@@ -264,14 +263,15 @@ class DocumentCommandsTest : public QObject {
         Open(path);
         QVERIFY(boxes_.infos.isEmpty());
         QVERIFY(boxes_.errors.isEmpty());
-        QCOMPARE(window_->sdMain.fileName, path);
-        QCOMPARE(window_->odMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
+        window_->Open1Click();
+        QCOMPARE(dialogs_->openAsked.fileName, path);
         QCOMPARE(Extra(*window_, 1), QStringLiteral("500.00"));
         QCOMPARE(Extra(*window_, 12), QStringLiteral("1000.00"));
-        QCOMPARE(window_->edDate->DateTime(), 45292.0);
+        QCOMPARE(controls_.edDate->DateTime(), 45292.0);
 
-        window_->edPrincipal->setText(QStringLiteral("160000"));
-        QTest::mouseClick(window_->btSave, Qt::LeftButton);
+        controls_.edPrincipal->setText(QStringLiteral("160000"));
+        QTest::mouseClick(Find<QToolButton>(*window_, "btSave"), Qt::LeftButton);
         QCOMPARE(dialogs_->saves, 0);
         QCOMPARE(ReadFile(path), LoanSection(*window_, "160000", "6.5", "30", "0") + extras);
     }
@@ -312,7 +312,7 @@ class DocumentCommandsTest : public QObject {
         QFETCH(QList<int>, rows);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, stored);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         for (qsizetype i = 0; i < rows.size(); ++i) {
             TypeExtra(rows.at(i), typed.at(i));
@@ -335,11 +335,11 @@ class DocumentCommandsTest : public QObject {
     }
 
     void openOfAMissingFileNamesTheDocumentAndClearsTheExtraPayments() {
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         TypeExtra(3, "500");
         QVERIFY(window_->Button1Click());
-        QVERIFY(window_->lbIntSaved->text() != QStringLiteral("$0.00"));
+        QVERIFY(controls_.lbIntSaved->text() != QStringLiteral("$0.00"));
         const Inputs before = InputsShown(*window_);
 
         const QString path = PathOf("new.tsl");
@@ -350,9 +350,9 @@ class DocumentCommandsTest : public QObject {
         for (int row = 1; row <= 360; ++row) {
             QCOMPARE(Extra(*window_, row), QStringLiteral("0.00"));
         }
-        QCOMPARE(window_->lbIntSaved->text(), QStringLiteral("$0.00"));
-        QCOMPARE(window_->lbPayment->text(), QStringLiteral("$599.55"));
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(controls_.lbIntSaved->text(), QStringLiteral("$0.00"));
+        QCOMPARE(controls_.lbPayment->text(), QStringLiteral("$599.55"));
+        QCOMPARE(window_->DocumentName(), path);
         QVERIFY(!QFile::exists(path));
 
         window_->N1Click();
@@ -361,8 +361,8 @@ class DocumentCommandsTest : public QObject {
     }
 
     void newForgetsEverythingButTheUnitAndFrequency() {
-        window_->cbSchedule->setCurrentIndex(0);  // weekly: 1560 payments
-        TypeLoan("100000", "6", "30");
+        controls_.cbSchedule->setCurrentIndex(0);  // weekly: 1560 payments
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         TypeExtra(5, "100");
         TypeExtra(1500, "200");
@@ -370,36 +370,36 @@ class DocumentCommandsTest : public QObject {
         const QString path = PathOf("before.tsl");
         SaveAs(path);
         const QByteArray saved = ReadFile(path);
-        window_->edDate->SetDateTime(40000.5);
+        controls_.edDate->SetDateTime(40000.5);
 
-        QTest::mouseClick(window_->btNew, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(*window_, "btNew"), Qt::LeftButton);
         QVERIFY(boxes_.errors.isEmpty());
         const Inputs cleared{"", "", "", 0, "Weekly", text::Today()};
         QVERIFY(InputsShown(*window_) == cleared);
-        for (const QLabel* const total : {window_->lbPayment, window_->lbTotalPayments,
-                                          window_->lbInterest, window_->lbIntSaved}) {
+        for (const QLabel* const total : {controls_.lbPayment, controls_.lbTotalPayments,
+                                          controls_.lbInterest, controls_.lbIntSaved}) {
             QCOMPARE(total->text(), QStringLiteral("$0.00"));
         }
         QCOMPARE(window_->Grid().RowCount(), 2);
-        QCOMPARE(window_->sgTable->model()->rowCount(), 2);
+        QCOMPARE(controls_.sgTable->model()->rowCount(), 2);
         for (int row = 1; row <= 1560; ++row) {
             for (int column = 0; column < loan::ScheduleGrid::kColumnCount; ++column) {
                 QVERIFY(window_->Grid().Cell(row, column).empty());
             }
         }
-        QVERIFY(window_->sdMain.fileName.isEmpty());
+        QVERIFY(window_->DocumentName().isEmpty());
         QCOMPARE(ReadFile(path), saved);
 
         // A shorter loan, then one as long as the first: no extra payment of the first returns.
-        TypeLoan("50000", "5", "10");
+        TypeLoan(*window_, "50000", "5", "10");
         QVERIFY(window_->Button1Click());
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         QCOMPARE(window_->Grid().RowCount(), 1561);
         for (int row = 1; row <= 1560; ++row) {
             QCOMPARE(Extra(*window_, row), QStringLiteral("0.00"));
         }
-        QCOMPARE(window_->lbIntSaved->text(), QStringLiteral("$0.00"));
+        QCOMPARE(controls_.lbIntSaved->text(), QStringLiteral("$0.00"));
 
         window_->N1Click();
         QCOMPARE(dialogs_->saves, 2);
@@ -417,7 +417,7 @@ class DocumentCommandsTest : public QObject {
     void openForgetsExtraPaymentsPastTheOpenedLoan() {
         QFETCH(QByteArray, principal);
         QFETCH(QStringList, messages);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         TypeExtra(10, "300");
         TypeExtra(200, "400");
@@ -432,7 +432,7 @@ class DocumentCommandsTest : public QObject {
         QCOMPARE(Extra(*window_, 10), QStringLiteral("0.00"));
         QVERIFY(Extra(*window_, 200).isEmpty());
 
-        TypeLoan("150000", "6", "30");
+        TypeLoan(*window_, "150000", "6", "30");
         QVERIFY(window_->Button1Click());
         QVERIFY(window_->Grid().RowCount() > 200);
         for (int row = 1; row < window_->Grid().RowCount(); ++row) {
@@ -452,10 +452,10 @@ class DocumentCommandsTest : public QObject {
     void invalidDateEndsOpenAfterTheOtherInputs() {
         QFETCH(QByteArray, date);
         QFETCH(QString, error);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         const Shown before = WhatIsShown(*window_);
-        const double startDate = window_->edDate->DateTime();
+        const double startDate = controls_.edDate->DateTime();
 
         const QString path = WriteFile(
             "date.tsl",
@@ -469,7 +469,7 @@ class DocumentCommandsTest : public QObject {
         const Inputs fromFile{"5000", "7", "3", 1, "Weekly", startDate};
         QVERIFY(InputsShown(*window_) == fromFile);
         QVERIFY(WhatIsShown(*window_) == before);
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
     }
 
     void termThatIsNotAWholeNumberEndsOpen_data() {
@@ -488,7 +488,7 @@ class DocumentCommandsTest : public QObject {
         QFETCH(QByteArray, term);
         QFETCH(QString, message);
         QFETCH(QString, error);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         const Shown before = WhatIsShown(*window_);
 
@@ -498,14 +498,14 @@ class DocumentCommandsTest : public QObject {
         Open(path);
         QCOMPARE(boxes_.infos, QStringList{message});
         QCOMPARE(boxes_.errors, QStringList{error});
-        QCOMPARE(window_->edPrincipal->text(), QString::fromLatin1(principal));
-        QCOMPARE(window_->edTerm->text(), QString::fromLatin1(term));
+        QCOMPARE(controls_.edPrincipal->text(), QString::fromLatin1(principal));
+        QCOMPARE(controls_.edTerm->text(), QString::fromLatin1(term));
         QVERIFY(WhatIsShown(*window_) == before);  // no extra payment read either
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
     }
 
     void zeroTermEndsOpenAfterTheFirstCalculation() {
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         const Shown before = WhatIsShown(*window_);
         const QString path = WriteFile(
@@ -513,10 +513,10 @@ class DocumentCommandsTest : public QObject {
         Open(path);
         QCOMPARE(boxes_.errors, QStringList{"Floating point division by zero."});
         QVERIFY(boxes_.infos.isEmpty());
-        QCOMPARE(window_->edPrincipal->text(), QStringLiteral("90000"));
-        QCOMPARE(window_->edTerm->text(), QStringLiteral("0"));
+        QCOMPARE(controls_.edPrincipal->text(), QStringLiteral("90000"));
+        QCOMPARE(controls_.edTerm->text(), QStringLiteral("0"));
         QVERIFY(WhatIsShown(*window_) == before);
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
     }
 
     void saveThatFailsLeavesTheFileAlone_data() {
@@ -552,14 +552,14 @@ class DocumentCommandsTest : public QObject {
         if (openFirst) {
             Open(path);
         }
-        TypeLoan("100000", "6", term);
+        TypeLoan(*window_, "100000", "6", term);
         if (openFirst) {
             window_->N1Click();
         } else {
             SaveAs(path);
         }
         QCOMPARE(boxes_.errors, QStringList{QString(error).replace("%1", path)});
-        QCOMPARE(window_->sdMain.fileName, path);
+        QCOMPARE(window_->DocumentName(), path);
         QCOMPARE(QFile::exists(path), exists);
         QCOMPARE(ReadFile(path), exists ? bytes : QByteArray());
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files).size(), exists ? 1 : 0);
@@ -568,19 +568,19 @@ class DocumentCommandsTest : public QObject {
     // Save calculates first: a typed extra payment is stored in the grid's two-decimal form, one
     // that does not read as none, and the input messages do not stop the write.
     void saveStoresWhatTheCalculationMadeOfTheTypedTexts() {
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         TypeExtra(1, "1000");
         TypeExtra(2, "abc");
         TypeExtra(3, "12.5");
         const QString path = PathOf("typed.tsl");
         dialogs_->paths.push_back(path);
-        QTest::mouseClick(window_->btSaveAs, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(*window_, "btSaveAs"), Qt::LeftButton);
         QVERIFY(boxes_.errors.isEmpty());
         QCOMPARE(ReadFile(path), LoanSection(*window_, "100000", "6", "30", "0") +
                                      "[ExtPayments]\r\n1=1000.00\r\n3=12.50\r\n");
 
-        TypeLoan("100 000", "6", "30");
+        TypeLoan(*window_, "100 000", "6", "30");
         window_->N1Click();
         QCOMPARE(boxes_.infos, QStringList{"Principal is invalid"});
         QVERIFY(boxes_.errors.isEmpty());

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -26,13 +27,17 @@
 #include "ui/RadioGroup.h"
 #include "ui/ScheduleTableView.h"
 #include "ui/StartUp.h"
+#include "ui/SystemLocale.h"
 
 namespace ui {
 
+using testing::Controls;
+using testing::Find;
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
 using testing::Shown;
 using testing::Type;
+using testing::TypeLoan;
 using testing::WhatIsShown;
 
 namespace {
@@ -50,6 +55,7 @@ class MainWindowTest : public QObject {
     RecordingBoxes boxes_;
     RecordingDialogs dialogs_;
     std::unique_ptr<TfrmMortMain> window_;
+    Controls controls_;
 
     TfrmMortMain& ShowWindow() {
         window_->show();
@@ -61,18 +67,9 @@ class MainWindowTest : public QObject {
         return *window_;
     }
 
-    void TypeLoan(const QString& principal, const QString& rate, const QString& term) {
-        for (QLineEdit* const edit : {window_->edPrincipal, window_->edRate, window_->edTerm}) {
-            edit->clear();
-        }
-        QTest::keyClicks(window_->edPrincipal, principal);
-        QTest::keyClicks(window_->edRate, rate);
-        QTest::keyClicks(window_->edTerm, term);
-    }
-
     void SelectCell(int row, int column) {
-        window_->sgTable->setFocus();
-        window_->sgTable->setCurrentIndex(window_->sgTable->model()->index(row, column));
+        controls_.sgTable->setFocus();
+        controls_.sgTable->setCurrentIndex(controls_.sgTable->model()->index(row, column));
     }
 
   private slots:
@@ -81,6 +78,7 @@ class MainWindowTest : public QObject {
     void init() {
         boxes_.Clear();
         window_ = std::make_unique<TfrmMortMain>(boxes_, dialogs_);
+        controls_ = Controls(*window_);
     }
 
     void cleanup() { window_.reset(); }
@@ -90,20 +88,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.objectName(), QStringLiteral("frmMortMain"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Corvala Mortgage / Loan Calculator"));
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Mortgage / Loan Calculator"));
-        QVERIFY(window.edPrincipal->text().isEmpty());
-        QVERIFY(window.edRate->text().isEmpty());
-        QVERIFY(window.edTerm->text().isEmpty());
-        QCOMPARE(window.rgTerm->ItemIndex(), 0);
-        QCOMPARE(window.cbSchedule->currentIndex(), 3);
-        QCOMPARE(window.cbSchedule->currentText(), QStringLiteral("Monthly"));
-        QCOMPARE(window.edDate->DateTime(), text::Today());
-        for (const QLabel* const total :
-             {window.lbPayment, window.lbTotalPayments, window.lbInterest, window.lbIntSaved}) {
+        QVERIFY(controls_.edPrincipal->text().isEmpty());
+        QVERIFY(controls_.edRate->text().isEmpty());
+        QVERIFY(controls_.edTerm->text().isEmpty());
+        QCOMPARE(controls_.rgTerm->ItemIndex(), 0);
+        QCOMPARE(controls_.cbSchedule->currentIndex(), 3);
+        QCOMPARE(controls_.cbSchedule->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(controls_.edDate->DateTime(), text::Today());
+        for (const QLabel* const total : {controls_.lbPayment, controls_.lbTotalPayments,
+                                          controls_.lbInterest, controls_.lbIntSaved}) {
             QCOMPARE(total->text(), QStringLiteral("$0.00"));
         }
         QCOMPARE(window.Grid().RowCount(), 2);
-        QCOMPARE(window.sgTable->model()->rowCount(), 2);
-        const QAbstractItemModel& model = *window.sgTable->model();
+        QCOMPARE(controls_.sgTable->model()->rowCount(), 2);
+        const QAbstractItemModel& model = *controls_.sgTable->model();
         for (int column = 0; column < loan::ScheduleGrid::kColumnCount; ++column) {
             const QString header =
                 QString::fromUtf8(loan::kScheduleHeaders[static_cast<std::size_t>(column)].data(),
@@ -112,9 +110,9 @@ class MainWindowTest : public QObject {
             QVERIFY(Cell(window, 1, column).isEmpty());
         }
         // The caption row and the payment-number column are the view's fixed headers.
-        QVERIFY(window.sgTable->isRowHidden(0));
-        QVERIFY(window.sgTable->isColumnHidden(loan::kColPayNumber));
-        QVERIFY(!window.sgTable->Editing());
+        QVERIFY(controls_.sgTable->isRowHidden(0));
+        QVERIFY(controls_.sgTable->isColumnHidden(loan::kColPayNumber));
+        QVERIFY(!controls_.sgTable->Editing());
     }
 
     void controlsByName_data() {
@@ -145,31 +143,33 @@ class MainWindowTest : public QObject {
 
     void layoutAtTheDesignSize() {
         const TfrmMortMain& window = ShowWindow();
-        QCOMPARE(window.pnToolBar->height(), 33);
-        QCOMPARE(window.pnTotals->height(), 45);
-        QCOMPARE(window.Panel1->width(), 209);
-        QVERIFY(window.pnTerms->width() >= 105);
-        QCOMPARE(window.Splitter1->handleWidth(), 3);
+        QCOMPARE(Find<QWidget>(window, "pnToolBar")->height(), 33);
+        QCOMPARE(Find<QWidget>(window, "pnTotals")->height(), 45);
+        QCOMPARE(Find<QWidget>(window, "Panel1")->width(), 209);
+        QVERIFY(Find<QWidget>(window, "pnTerms")->width() >= 105);
+        QCOMPARE(Find<QSplitter>(window, "Splitter1")->handleWidth(), 3);
         QVERIFY(window.centralWidget()->width() >= 581);
         QCOMPARE(window.centralWidget()->height(), 383);
-        QCOMPARE(window.sgTable->verticalHeader()->defaultSectionSize(), 24);
-        QVERIFY(window.sgTable->horizontalHeader()->sectionSize(1) >= 72);
-        QCOMPARE(window.sgTable->horizontalHeader()->sectionResizeMode(1), QHeaderView::Fixed);
-        QVERIFY(!window.sgTable->horizontalHeader()->sectionsMovable());
+        QCOMPARE(controls_.sgTable->verticalHeader()->defaultSectionSize(), 24);
+        QVERIFY(controls_.sgTable->horizontalHeader()->sectionSize(1) >= 72);
+        QCOMPARE(controls_.sgTable->horizontalHeader()->sectionResizeMode(1), QHeaderView::Fixed);
+        QVERIFY(!controls_.sgTable->horizontalHeader()->sectionsMovable());
         // Captions of the totals end at the same right edge, and no text is cut.
-        QCOMPARE(window.Label4->geometry().right(), window.Label7->geometry().right());
-        QCOMPARE(window.Label6->geometry().right(), window.Label8->geometry().right());
+        QCOMPARE(Find<QWidget>(window, "Label4")->geometry().right(),
+                 Find<QWidget>(window, "Label7")->geometry().right());
+        QCOMPARE(Find<QWidget>(window, "Label6")->geometry().right(),
+                 Find<QWidget>(window, "Label8")->geometry().right());
         for (const QLabel* const label : window.findChildren<QLabel*>()) {
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
         }
-        QVERIFY(window.edDate->width() >= window.edDate->sizeHint().width());
-        QVERIFY(window.cbSchedule->width() >= window.cbSchedule->sizeHint().width());
+        QVERIFY(controls_.edDate->width() >= controls_.edDate->sizeHint().width());
+        QVERIFY(controls_.cbSchedule->width() >= controls_.cbSchedule->sizeHint().width());
     }
 
     void splitterKeepsThirtyPixels() {
         TfrmMortMain& window = ShowWindow();
-        window.Splitter1->setSizes({0, window.width()});
-        QCOMPARE(window.pnTerms->width(), 30);
+        Find<QSplitter>(window, "Splitter1")->setSizes({0, window.width()});
+        QCOMPARE(Find<QWidget>(window, "pnTerms")->width(), 30);
     }
 
     void toolButtons_data() {
@@ -177,24 +177,29 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("hint");
         QTest::addColumn<int>("left");
         QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("traces");  // in the recorders, each time the command runs
         QTest::newRow("new") << "btNew"
-                             << "New" << 8 << "New1";
+                             << "New" << 8 << "New1" << 0;
         QTest::newRow("open") << "btOpen"
-                              << "Open" << 33 << "Open1";
+                              << "Open" << 33 << "Open1" << 1;
         QTest::newRow("save") << "btSave"
-                              << "Save" << 58 << "N1";
+                              << "Save" << 58 << "N1" << 1;
         QTest::newRow("save as") << "btSaveAs"
-                                 << "Save As" << 83 << "SaveAs1";
+                                 << "Save As" << 83 << "SaveAs1" << 1;
         QTest::newRow("print") << "btPrint"
-                               << "Print" << 108 << "Print1";
+                               << "Print" << 108 << "Print1" << 1;
         QTest::newRow("calculate") << "btCalculate"
-                                   << "Calculate" << 133 << "Calculate1";
+                                   << "Calculate" << 133 << "Calculate1" << 1;
     }
+    // A tool button runs its menu item's action, so either runs the command once: an empty loan
+    // calculated shows one message, Open and Save one dialog, Print one dialog or one error.
     void toolButtons() {
         QFETCH(QString, name);
         QFETCH(QString, hint);
         QFETCH(int, left);
-        const auto* const button = window_->pnToolBar->findChild<QToolButton*>(name);
+        QFETCH(QString, action);
+        QFETCH(int, traces);
+        auto* const button = Find<QWidget>(*window_, "pnToolBar")->findChild<QToolButton*>(name);
         QVERIFY(button != nullptr);
         QCOMPARE(button->toolTip(), hint);
         QCOMPARE(button->geometry(), QRect(left, 5, 25, 25));
@@ -203,10 +208,25 @@ class MainWindowTest : public QObject {
         const QPixmap picture = button->icon().pixmap(16, 16);
         QCOMPARE(picture.size(), QSize(16, 16));
         QVERIFY(!picture.toImage().allGray() || name == QStringLiteral("btNew"));
+
+        QCOMPARE(button->defaultAction(), Find<QAction>(*window_, action));
+        const auto recorded = [this] {
+            return boxes_.infos.size() + boxes_.errors.size() + dialogs_.opens + dialogs_.saves +
+                   dialogs_.prints;
+        };
+        const qsizetype before = recorded();
+        button->click();
+        QCOMPARE(recorded(), before + traces);
+        Find<QAction>(*window_, action)->trigger();
+        QCOMPARE(recorded(), before + 2 * traces);
     }
 
+    // The picture stays with the button when its action changes, here disabled.
     void calculatorHasAGreyedPicture() {
-        const QIcon icon = window_->btCalculate->icon();
+        Find<QAction>(*window_, "Calculate1")->setEnabled(false);
+        const QToolButton* const button = Find<QToolButton>(*window_, "btCalculate");
+        QVERIFY(!button->isEnabled());
+        const QIcon icon = button->icon();
         const QImage normal = icon.pixmap(16, 16, QIcon::Normal).toImage();
         const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage();
         QVERIFY(!normal.allGray());
@@ -247,13 +267,14 @@ class MainWindowTest : public QObject {
 
     void menuOrder() {
         QStringList names;
-        for (const QAction* const action : window_->File1->actions()) {
+        for (const QAction* const action : Find<QMenu>(*window_, "File1")->actions()) {
             names.append(action->objectName());
         }
         QCOMPARE(names, QStringList({"New1", "Open1", "N1", "SaveAs1", "N3", "Print1", "Calculate1",
                                      "N2", "Exit1"}));
-        QCOMPARE(window_->MainMenu1->actions().last(), window_->About1);
-        QVERIFY(window_->About1->menu() == nullptr);
+        QCOMPARE(Find<QMenuBar>(*window_, "MainMenu1")->actions().last(),
+                 Find<QAction>(*window_, "About1"));
+        QVERIFY(Find<QAction>(*window_, "About1")->menu() == nullptr);
     }
 
     void tabOrder_data() {
@@ -265,9 +286,9 @@ class MainWindowTest : public QObject {
     void tabOrder() {
         QFETCH(int, unit);
         QFETCH(QString, unitItem);
-        TfrmMortMain& window = ShowWindow();
-        window.rgTerm->SetItemIndex(unit);
-        window.edPrincipal->setFocus();
+        ShowWindow();
+        controls_.rgTerm->SetItemIndex(unit);
+        controls_.edPrincipal->setFocus();
         QStringList visited;
         for (int step = 0; step < 8; ++step) {
             QWidget* const focus = QApplication::focusWidget();
@@ -281,12 +302,12 @@ class MainWindowTest : public QObject {
     }
 
     void arrowKeysMoveWithinTheTermUnit() {
-        TfrmMortMain& window = ShowWindow();
-        window.rgTerm->Items().at(0)->setFocus();
+        ShowWindow();
+        controls_.rgTerm->Items().at(0)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(window.rgTerm->ItemIndex(), 1);
+        QCOMPARE(controls_.rgTerm->ItemIndex(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(window.rgTerm->ItemIndex(), 0);
+        QCOMPARE(controls_.rgTerm->ItemIndex(), 0);
     }
 
     void typingOnlyInTheExtraPaymentColumn_data() {
@@ -303,24 +324,24 @@ class MainWindowTest : public QObject {
         QFETCH(bool, takesTyping);
         TfrmMortMain& window = ShowWindow();
         SelectCell(1, column);
-        QCOMPARE(window.sgTable->Editing(), takesTyping);
+        QCOMPARE(controls_.sgTable->Editing(), takesTyping);
         Type(QStringLiteral("250"));
         QCOMPARE(Cell(window, 1, column), takesTyping ? QStringLiteral("250") : QString());
     }
 
     void editingFollowsTheSelectedCellByKeyboard() {
-        TfrmMortMain& window = ShowWindow();
+        ShowWindow();
         SelectCell(1, 3);
-        QVERIFY(!window.sgTable->Editing());
-        QTest::keyClick(window.sgTable, Qt::Key_Right);
-        QCOMPARE(window.sgTable->currentIndex().column(), 4);
-        QVERIFY(window.sgTable->Editing());
-        QTest::keyClick(window.sgTable, Qt::Key_Right);
-        QVERIFY(!window.sgTable->Editing());
+        QVERIFY(!controls_.sgTable->Editing());
+        QTest::keyClick(controls_.sgTable, Qt::Key_Right);
+        QCOMPARE(controls_.sgTable->currentIndex().column(), 4);
+        QVERIFY(controls_.sgTable->Editing());
+        QTest::keyClick(controls_.sgTable, Qt::Key_Right);
+        QVERIFY(!controls_.sgTable->Editing());
     }
 
     void fixedRowAndColumnTakeNoSelection() {
-        const QAbstractItemModel& model = *window_->sgTable->model();
+        const QAbstractItemModel& model = *controls_.sgTable->model();
         QVERIFY(!(model.flags(model.index(0, 4)) & Qt::ItemIsSelectable));
         QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsSelectable));
         QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsEditable));
@@ -330,16 +351,16 @@ class MainWindowTest : public QObject {
 
     void thirtyYearMonthlyLoan() {
         TfrmMortMain& window = ShowWindow();
-        TypeLoan("100000", "6", "30");
-        QTest::mouseClick(window.btCalculate, Qt::LeftButton);
+        TypeLoan(*window_, "100000", "6", "30");
+        QTest::mouseClick(Find<QToolButton>(window, "btCalculate"), Qt::LeftButton);
         QVERIFY(boxes_.infos.isEmpty());
         QVERIFY(boxes_.errors.isEmpty());
-        QCOMPARE(window.lbPayment->text(), QStringLiteral("$599.55"));
-        QCOMPARE(window.lbTotalPayments->text(), QStringLiteral("$215838.19"));
-        QCOMPARE(window.lbInterest->text(), QStringLiteral("$115838.19"));
-        QCOMPARE(window.lbIntSaved->text(), QStringLiteral("$0.00"));
+        QCOMPARE(controls_.lbPayment->text(), QStringLiteral("$599.55"));
+        QCOMPARE(controls_.lbTotalPayments->text(), QStringLiteral("$215838.19"));
+        QCOMPARE(controls_.lbInterest->text(), QStringLiteral("$115838.19"));
+        QCOMPARE(controls_.lbIntSaved->text(), QStringLiteral("$0.00"));
         QCOMPARE(window.Grid().RowCount(), 361);
-        const QAbstractItemModel& model = *window.sgTable->model();
+        const QAbstractItemModel& model = *controls_.sgTable->model();
         QCOMPARE(model.rowCount(), 361);
         QCOMPARE(model.data(model.index(1, 2)).toString(), QStringLiteral("$500.00"));
         QCOMPARE(model.data(model.index(1, 3)).toString(), QStringLiteral("$99.55"));
@@ -348,53 +369,54 @@ class MainWindowTest : public QObject {
         QCOMPARE(model.data(model.index(360, 5)).toString(), QStringLiteral("$0.00"));
         QCOMPARE(model.headerData(360, Qt::Vertical).toString(), QStringLiteral("360"));
         // The value labels size themselves to their new text.
-        QVERIFY(window.lbTotalPayments->width() >= window.lbTotalPayments->sizeHint().width());
-        QVERIFY(window.sgTable->isRowHidden(0));
+        QVERIFY(controls_.lbTotalPayments->width() >=
+                controls_.lbTotalPayments->sizeHint().width());
+        QVERIFY(controls_.sgTable->isRowHidden(0));
     }
 
     void calculateFromTheMenu() {
-        TypeLoan("1200", "0", "12");
-        window_->rgTerm->SetItemIndex(1);
-        window_->Calculate1->trigger();
+        TypeLoan(*window_, "1200", "0", "12");
+        controls_.rgTerm->SetItemIndex(1);
+        Find<QAction>(*window_, "Calculate1")->trigger();
         QCOMPARE(window_->Grid().RowCount(), 13);
-        QCOMPARE(window_->lbPayment->text(), QStringLiteral("$100.00"));
+        QCOMPARE(controls_.lbPayment->text(), QStringLiteral("$100.00"));
     }
 
     // The person types into the cell and presses the tool button, which takes no focus: the
     // cell editor is still open, and Calculate must see what it holds.
     void extraPaymentTypedThenCalculated() {
         TfrmMortMain& window = ShowWindow();
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window.Button1Click());
         SelectCell(1, loan::kColExtra);
         Type(QStringLiteral("1000"));
         QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
-        QTest::mouseClick(window.btCalculate, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(window, "btCalculate"), Qt::LeftButton);
         QVERIFY(boxes_.errors.isEmpty());
         QCOMPARE(window.Grid().RowCount(), 352);
         QCOMPARE(Cell(window, 1, 4), QStringLiteral("1000.00"));
         QCOMPARE(Cell(window, 1, 5), QStringLiteral("$98900.45"));
         QCOMPARE(Cell(window, 351, 5), QStringLiteral("$0.00"));
-        QCOMPARE(window.lbTotalPayments->text(), QStringLiteral("$210975.50"));
-        QCOMPARE(window.lbInterest->text(), QStringLiteral("$110976.16"));
-        QCOMPARE(window.lbIntSaved->text(), QStringLiteral("$4862.69"));
+        QCOMPARE(controls_.lbTotalPayments->text(), QStringLiteral("$210975.50"));
+        QCOMPARE(controls_.lbInterest->text(), QStringLiteral("$110976.16"));
+        QCOMPARE(controls_.lbIntSaved->text(), QStringLiteral("$4862.69"));
         // The selected cell stays where the person left it.
-        QCOMPARE(window.sgTable->currentIndex().row(), 1);
-        QCOMPARE(window.sgTable->currentIndex().column(), 4);
+        QCOMPARE(controls_.sgTable->currentIndex().row(), 1);
+        QCOMPARE(controls_.sgTable->currentIndex().column(), 4);
     }
 
     void recalculationKeepsTheRowsInView() {
         TfrmMortMain& window = ShowWindow();
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window.Button1Click());
         SelectCell(2, loan::kColExtra);
-        window.sgTable->scrollTo(window.sgTable->model()->index(300, loan::kColExtra),
-                                 QAbstractItemView::PositionAtTop);
-        const int scrolled = window.sgTable->verticalScrollBar()->value();
+        controls_.sgTable->scrollTo(controls_.sgTable->model()->index(300, loan::kColExtra),
+                                    QAbstractItemView::PositionAtTop);
+        const int scrolled = controls_.sgTable->verticalScrollBar()->value();
         QVERIFY(scrolled > 0);
         QVERIFY(window.Button1Click());
-        QCOMPARE(window.sgTable->verticalScrollBar()->value(), scrolled);
-        QCOMPARE(window.sgTable->currentIndex().row(), 2);
+        QCOMPARE(controls_.sgTable->verticalScrollBar()->value(), scrolled);
+        QCOMPARE(controls_.sgTable->currentIndex().row(), 2);
     }
 
     void inputMessages_data() {
@@ -432,10 +454,10 @@ class MainWindowTest : public QObject {
         QFETCH(QString, rate);
         QFETCH(QString, term);
         QFETCH(QString, message);
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         const Shown before = WhatIsShown(*window_);
-        TypeLoan(principal, rate, term);
+        TypeLoan(*window_, principal, rate, term);
         QVERIFY(window_->Button1Click());
         QCOMPARE(boxes_.infos, QStringList{message});
         QVERIFY(boxes_.errors.isEmpty());
@@ -443,10 +465,10 @@ class MainWindowTest : public QObject {
     }
 
     void zeroTermEndsInTheErrorBox() {
-        TypeLoan("100000", "6", "30");
+        TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         const Shown before = WhatIsShown(*window_);
-        TypeLoan("100000", "6", "0");
+        TypeLoan(*window_, "100000", "6", "0");
         QVERIFY(!window_->Button1Click());
         QCOMPARE(boxes_.errors, QStringList{"Floating point division by zero."});
         QCOMPARE(boxes_.errorTitles, QStringList{"Mortgage / Loan Calculator"});
@@ -457,14 +479,14 @@ class MainWindowTest : public QObject {
     // A fault while the rows are being built leaves the rows written so far, and the grid shows
     // them; the labels keep what they held.
     void faultPartWayShowsTheRowsWritten() {
-        TypeLoan("100000", "1000", "-1");
+        TypeLoan(*window_, "100000", "1000", "-1");
         const QStringList totalsBefore = WhatIsShown(*window_).totals;
         QVERIFY(!window_->Button1Click());
         QCOMPARE(boxes_.errors, QStringList{"Floating point overflow."});
         const int rows = window_->Grid().RowCount();
         QVERIFY(rows > 2);
-        QCOMPARE(window_->sgTable->model()->rowCount(), rows);
-        QCOMPARE(window_->sgTable->model()->data(window_->sgTable->model()->index(rows - 1, 0)),
+        QCOMPARE(controls_.sgTable->model()->rowCount(), rows);
+        QCOMPARE(controls_.sgTable->model()->data(controls_.sgTable->model()->index(rows - 1, 0)),
                  QVariant(QString::fromStdString(window_->Grid().Cell(rows - 1, 0))));
         QCOMPARE(WhatIsShown(*window_).totals, totalsBefore);
     }
@@ -487,8 +509,8 @@ class MainWindowTest : public QObject {
         QFETCH(int, key);
         QFETCH(QString, action);
         TfrmMortMain& window = ShowWindow();
-        window.edPrincipal->setText(QStringLiteral("100000"));
-        window.edPrincipal->deselect();
+        controls_.edPrincipal->setText(QStringLiteral("100000"));
+        controls_.edPrincipal->deselect();
         if (focus == QStringLiteral("sgTableEditor")) {
             SelectCell(1, loan::kColExtra);
             Type(QStringLiteral("5"));
@@ -500,7 +522,7 @@ class MainWindowTest : public QObject {
         QSignalSpy triggered(window.findChild<QAction*>(action), &QAction::triggered);
         QTest::keyClick(focused, static_cast<Qt::Key>(key), Qt::ControlModifier);
         QCOMPARE(triggered.count(), 1);
-        QVERIFY(window.edPrincipal->selectedText().isEmpty());
+        QVERIFY(controls_.edPrincipal->selectedText().isEmpty());
     }
 
     // The window made so short that the frequency box is cut off grows back when the focus
@@ -508,10 +530,11 @@ class MainWindowTest : public QObject {
     void growthRuleOnActivation() {
         TfrmMortMain& window = ShowWindow();
         window.resize(window.width(), 200);
-        QTRY_VERIFY(window.pnTerms->height() < window.cbSchedule->geometry().bottom());
+        QTRY_VERIFY(Find<QWidget>(window, "pnTerms")->height() <
+                    controls_.cbSchedule->geometry().bottom());
         const int shortHeight = window.height();
-        const int frequencyBottom = window.cbSchedule->y() + window.cbSchedule->height();
-        const int cutBy = frequencyBottom - window.pnTerms->height();
+        const int frequencyBottom = controls_.cbSchedule->y() + controls_.cbSchedule->height();
+        const int cutBy = frequencyBottom - Find<QWidget>(window, "pnTerms")->height();
 
         QDialog other(&window);
         for (int visit = 0; visit < 2; ++visit) {
@@ -522,7 +545,7 @@ class MainWindowTest : public QObject {
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
             QTRY_COMPARE(window.height(), shortHeight + cutBy + 25);
-            QTRY_COMPARE(window.pnTerms->height(), frequencyBottom + 25);
+            QTRY_COMPARE(Find<QWidget>(window, "pnTerms")->height(), frequencyBottom + 25);
         }
     }
 
@@ -533,7 +556,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.size(), size);
     }
 
+    // The marks follow the system's locale, whichever it is; the month names stay as they were.
     void localeChangeRereadsTheMarks() {
+        const text::LocaleFormats system = LocaleFormatsFrom(QLocale::system());
         text::LocaleFormats odd;
         odd.decimalMark = '#';
         odd.thousandsMark = '#';
@@ -541,14 +566,14 @@ class MainWindowTest : public QObject {
         const text::ScopedLocaleFormats scoped(odd);
         QEvent change(QEvent::LocaleChange);
         QApplication::sendEvent(window_.get(), &change);
-        QCOMPARE(text::CurrentLocaleFormats().decimalMark, '.');
-        QCOMPARE(text::CurrentLocaleFormats().thousandsMark, ',');
+        QCOMPARE(text::CurrentLocaleFormats().decimalMark, system.decimalMark);
+        QCOMPARE(text::CurrentLocaleFormats().thousandsMark, system.thousandsMark);
         QCOMPARE(text::CurrentLocaleFormats().monthAbbrevs[0], std::string("Jx"));
     }
 
     void exitClosesTheWindow() {
         TfrmMortMain& window = ShowWindow();
-        window.Exit1->trigger();
+        Find<QAction>(window, "Exit1")->trigger();
         QVERIFY(!window.isVisible());
     }
 };

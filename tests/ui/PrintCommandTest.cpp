@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "Recorders.h"
+#include "WindowState.h"
 #include "loan/ScheduleGrid.h"
 #include "print/Printout.h"
 #include "ui/Mortgage.h"
@@ -30,6 +31,7 @@
 
 namespace ui {
 
+using testing::Find;
 using testing::RecordingBoxes;
 
 namespace {
@@ -141,14 +143,15 @@ QString Line(const QStringList& cells) {
 // What the window shows, in the printout's order: the summary, then every shown grid row that
 // has any text.
 QStringList ShownLines(const TfrmMortMain& window) {
+    const testing::Controls shown(window);
     QStringList lines{
-        Line({QStringLiteral("Principal:"), window.edPrincipal->text()}),
-        Line({QStringLiteral("Rate:"), window.edRate->text()}),
-        Line({QStringLiteral("Term:"), window.edTerm->text()}),
-        Line({QStringLiteral("Payment:"), window.lbPayment->text()}),
-        Line({QStringLiteral("Total Payments:"), window.lbTotalPayments->text()}),
-        Line({QStringLiteral("Total Interest:"), window.lbInterest->text()}),
-        Line({QStringLiteral("Interest Saved:"), window.lbIntSaved->text()}),
+        Line({QStringLiteral("Principal:"), shown.edPrincipal->text()}),
+        Line({QStringLiteral("Rate:"), shown.edRate->text()}),
+        Line({QStringLiteral("Term:"), shown.edTerm->text()}),
+        Line({QStringLiteral("Payment:"), shown.lbPayment->text()}),
+        Line({QStringLiteral("Total Payments:"), shown.lbTotalPayments->text()}),
+        Line({QStringLiteral("Total Interest:"), shown.lbInterest->text()}),
+        Line({QStringLiteral("Interest Saved:"), shown.lbIntSaved->text()}),
     };
     const loan::ScheduleGrid& grid = window.Grid();
     for (int row = 0; row < grid.RowCount(); ++row) {
@@ -190,9 +193,10 @@ class PrintCommandTest : public QObject {
     }
 
     void Calculate(const QString& principal, const QString& rate, const QString& term) {
-        window_->edPrincipal->setText(principal);
-        window_->edRate->setText(rate);
-        window_->edTerm->setText(term);
+        const testing::Controls controls(*window_);
+        controls.edPrincipal->setText(principal);
+        controls.edRate->setText(rate);
+        controls.edTerm->setText(term);
         QVERIFY(window_->Button1Click());
     }
 
@@ -240,7 +244,7 @@ class PrintCommandTest : public QObject {
         }
         dialogs_->outputs = {Output(QStringLiteral("loan.pdf"))};
 
-        window.btPrint->click();
+        Find<QToolButton>(window, "btPrint")->click();
 
         QCOMPARE(boxes_.errors, QStringList());
         QCOMPARE(dialogs_->shown.size(), std::size_t{1});
@@ -264,7 +268,7 @@ class PrintCommandTest : public QObject {
     void cancelPrintsNothing() {
         TfrmMortMain& window = WindowWithPrinter();
         Calculate(QStringLiteral("100000"), QStringLiteral("6"), QStringLiteral("30"));
-        window.Print1->trigger();
+        Find<QAction>(window, "Print1")->trigger();
         QCOMPARE(dialogs_->shown.size(), std::size_t{1});
         QCOMPARE(boxes_.errors, QStringList());
         QCOMPARE(boxes_.infos, QStringList());
@@ -281,9 +285,9 @@ class PrintCommandTest : public QObject {
         QFETCH(bool, fromMenu);
         dialogs_->outputs = {Output(QStringLiteral("loan.pdf"))};
         if (fromMenu) {
-            window_->Print1->trigger();
+            Find<QAction>(*window_, "Print1")->trigger();
         } else {
-            window_->btPrint->click();
+            Find<QToolButton>(*window_, "btPrint")->click();
         }
         QCOMPARE(boxes_.errors,
                  QStringList{QStringLiteral("There is no default printer currently selected.")});
@@ -305,7 +309,7 @@ class PrintCommandTest : public QObject {
         dialogs_->onShow = [&window](std::size_t shown) {
             if (shown == 1) {
                 // Handled between the first job's pages.
-                QTimer::singleShot(0, window.btPrint, &QToolButton::click);
+                QTimer::singleShot(0, Find<QToolButton>(window, "btPrint"), &QToolButton::click);
             }
         };
 

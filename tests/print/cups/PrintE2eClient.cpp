@@ -8,12 +8,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
@@ -21,12 +19,12 @@
 #include <vector>
 
 #include "RecordingSurface.h"
+#include "WindowState.h"
 #include "print/Printout.h"
 #include "print/qt/QtPrintSurface.h"
 #include "ui/Boxes.h"
 #include "ui/Dialogs.h"
 #include "ui/Mortgage.h"
-#include "ui/PrintCommand.h"
 #include "ui/StartUp.h"
 
 namespace {
@@ -96,16 +94,15 @@ int Print(const QString& expectedPath) {
     ReportingBoxes boxes;
     ConfirmingDialogs dialogs;
     ui::TfrmMortMain window(boxes, dialogs);
-    QTest::keyClicks(window.edPrincipal, QStringLiteral("100000"));
-    QTest::keyClicks(window.edRate, QStringLiteral("6"));
-    QTest::keyClicks(window.edTerm, QStringLiteral("30"));
+    ui::testing::TypeLoan(window, QStringLiteral("100000"), QStringLiteral("6"),
+                          QStringLiteral("30"));
     window.Button1Click();
     window.Print1Click();
     if (boxes.failed || dialogs.chosen == nullptr) {
         Complain(QStringLiteral("nothing was printed"));
         return 1;
     }
-    return WriteExpected(expectedPath, *dialogs.chosen, ui::PrintoutTextsOf(window)) ? 0 : 1;
+    return WriteExpected(expectedPath, *dialogs.chosen, window.TextsToPrint()) ? 0 : 1;
 }
 
 struct PdfWord {
