@@ -17,6 +17,7 @@
 #include "text/DateText.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/GridCommands.h"
 #include "ui/InputPanel.h"
 #include "ui/MortAbout.h"
 #include "ui/RunCommand.h"
@@ -155,6 +156,7 @@ void TfrmMortMain::BuildLayout(QFrame& pnToolBar) {
                     sgTableSelectCell(current.column(), current.row());
                 }
             });
+    new GridCommands(*sgTable_, *model_, boxes_, this);
 
     pnTotals_ = new TotalsPanel(this);
 
