@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,6 +21,7 @@
 #include "ui/Controls.h"
 #include "ui/GridCommands.h"
 #include "ui/InputPanel.h"
+#include "ui/LoanFileDrop.h"
 #include "ui/MortAbout.h"
 #include "ui/RunCommand.h"
 #include "ui/ScheduleTableModel.h"
@@ -81,8 +84,10 @@ TfrmMortMain::TfrmMortMain(Boxes& boxes, Dialogs& dialogs, QWidget* parent)
     BuildLayout(*BuildCommands());
     resize(clientWidth_, kClientHeight + menuBar()->sizeHint().height());
 
-    // The window's shortcuts win over the edit boxes' and the grid's own use of the same keys.
+    // The window's shortcuts win over the edit boxes' and the grid's own use of the same keys;
+    // a loan file dragged anywhere onto the window is the window's, even over an edit box.
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
 
     FormCreate();
 }
@@ -334,7 +339,42 @@ bool TfrmMortMain::IsMenuShortcut(const QKeyEvent& key) const {
     return false;
 }
 
+// A drag that carries files is taken only when it is one loan file, wherever it is over the window;
+// a drag of text keeps its usual meaning in an edit box.
+bool TfrmMortMain::TakeFileDrag(QDropEvent& drag) {
+    if (!drag.mimeData()->hasUrls()) {
+        return false;
+    }
+    const QString path = DroppedLoanFile(*drag.mimeData());
+    const Qt::DropAction action = LoanFileDropAction(drag.possibleActions());
+    if (path.isEmpty() || action == Qt::IgnoreAction) {
+        drag.ignore();
+        return true;
+    }
+    drag.setDropAction(action);
+    drag.accept();
+    if (drag.type() == QEvent::Drop) {
+        // Opened once the drop has ended, so that the file manager is not kept waiting while a
+        // box of the Open command is up.
+        QMetaObject::invokeMethod(
+            this, [this, path] { OpenDroppedFile(path); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void TfrmMortMain::OpenDroppedFile(const QString& path) {
+    RunCommand([this, &path] { documents_.OpenLoanFile(path); });
+}
+
 bool TfrmMortMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        const auto* const widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this &&
+            TakeFileDrag(*static_cast<QDropEvent*>(event))) {
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* const widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == this &&

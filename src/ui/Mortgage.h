@@ -13,6 +13,7 @@
 #include "ui/DocumentCommands.h"
 #include "ui/PrintCommand.h"
 
+class QDropEvent;
 class QFrame;
 class QKeyEvent;
 class QMenu;
@@ -87,6 +88,8 @@ class TfrmMortMain final : public QMainWindow {
     void btPrintClick(QPrinter& printer);
     bool RunCommand(const std::function<void()>& command);
     bool IsMenuShortcut(const QKeyEvent& key) const;
+    bool TakeFileDrag(QDropEvent& drag);
+    void OpenDroppedFile(const QString& path);
 
     Boxes& boxes_;
     Dialogs& dialogs_;
