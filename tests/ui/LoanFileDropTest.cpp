@@ -4,12 +4,10 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <memory>
 
 #include "Recorders.h"
 #include "WindowState.h"
@@ -20,45 +18,32 @@
 namespace ui {
 
 using testing::Controls;
-using testing::Find;
 using testing::RecordingBoxes;
 using testing::RecordingDialogs;
-using testing::TypeLoan;
-using testing::WhatIsShown;
 
 namespace {
 
-const QByteArray kLoan =
-    "[Loan]\r\nPrincipal=150000\r\nRate=6.5\r\nTerm=15\r\nSchedule=Monthly\r\nYears=0\r\n"
-    "Date=45292\r\n[ExtPayments]\r\n2=5000.00\r\n";
-
-std::unique_ptr<QMimeData> Files(const QList<QUrl>& urls) {
-    auto data = std::make_unique<QMimeData>();
-    data->setUrls(urls);
-    return data;
-}
-
-// The drag enters the control, and is dropped there when it was taken. Returns whether it was.
-bool Drop(QWidget& control, const QMimeData& data,
-          Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction,
-          Qt::DropAction proposed = Qt::MoveAction) {
-    const QPointF at = control.rect().center();
-    QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    enter.setDropAction(proposed);
+// The drag enters the control and, when taken there, is dropped; a file opens once the drop has
+// ended. Returns the action the drag was taken with, IgnoreAction when refused.
+Qt::DropAction Drop(QWidget& control, const QMimeData& data, Qt::DropActions offered) {
+    // Shift held: the file manager proposes a move where it offers one.
+    const QPoint at = control.rect().center();
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(&control, &enter);
     if (!enter.isAccepted()) {
-        return false;
+        return Qt::IgnoreAction;
     }
-    // The file manager deletes a file it sees moved: a drop must never ask for that.
-    if (enter.dropAction() != Qt::CopyAction && enter.dropAction() != Qt::LinkAction) {
-        qFatal("a drag was taken with action %d", int(enter.dropAction()));
-    }
-    QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    drop.setDropAction(proposed);
+    QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(&control, &drop);
-    // The file is opened once the drop has ended.
     QCoreApplication::sendPostedEvents();
-    return drop.isAccepted();
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+Qt::DropAction DropFiles(QWidget& control, const QList<QUrl>& urls,
+                         Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction) {
+    QMimeData data;
+    data.setUrls(urls);
+    return Drop(control, data, offered);
 }
 
 }  // namespace
@@ -67,128 +52,106 @@ class LoanFileDropTest : public QObject {
     Q_OBJECT
 
   private:
-    RecordingBoxes boxes_;
-    std::unique_ptr<RecordingDialogs> dialogs_;
-    std::unique_ptr<TfrmMortMain> window_;
-    std::unique_ptr<QTemporaryDir> folder_;
+    QTemporaryDir folder_{QDir::tempPath() + "/drop-XXXXXX"};
 
-    QString WriteFile(const QString& name, const QByteArray& bytes) const {
-        const QString path = folder_->filePath(name);
+    QUrl LoanFile(const QString& name) const {
+        const QString path = folder_.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write("[Loan]\r\nPrincipal=150000\r\nRate=6.5\r\nTerm=15\r\nSchedule="
+                       "Monthly\r\nDate=45292\r\n"
+                       "[ExtPayments]\r\n2=5000.00\r\n") < 0) {
             qFatal("cannot write %s", qPrintable(path));
         }
-        return path;
+        return QUrl::fromLocalFile(path);
     }
 
   private slots:
     void initTestCase() { PrepareApplication(); }
 
-    void init() {
-        boxes_.Clear();
-        dialogs_ = std::make_unique<RecordingDialogs>();
-        folder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/drop-XXXXXX");
-        QVERIFY(folder_->isValid());
-        window_ = std::make_unique<TfrmMortMain>(boxes_, *dialogs_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void cleanup() {
-        window_.reset();
-        dialogs_.reset();
-    }
-
     void droppedLoanFileOpensAsOpenDoes_data() {
         QTest::addColumn<QString>("onto");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("offered");
-        QTest::newRow("window, copy or move offered")
-            << "frmMortMain"
-            << "loan.tsl" << int(Qt::CopyAction | Qt::MoveAction);
-        QTest::newRow("principal box, name in capitals") << "edPrincipal"
-                                                         << "LOAN.TSL" << int(Qt::CopyAction);
-        QTest::newRow("grid, link offered") << "sgTable"
-                                            << "loan.Tsl" << int(Qt::LinkAction);
+        QTest::addColumn<int>("taken");  // never a move: the file manager would delete the file
+        const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
+        QTest::newRow("window") << ""
+                                << "a.tsl" << copyOrMove << int(Qt::CopyAction);
+        QTest::newRow("edit box, capitals") << "edPrincipal"
+                                            << "B.TSL" << copyOrMove << int(Qt::CopyAction);
+        QTest::newRow("grid, link") << "sgTable"
+                                    << "c.Tsl" << int(Qt::LinkAction) << int(Qt::LinkAction);
     }
     void droppedLoanFileOpensAsOpenDoes() {
         QFETCH(QString, onto);
         QFETCH(QString, name);
         QFETCH(int, offered);
-        const QString path = WriteFile(name, kLoan);
-        QWidget* target = window_.get();
-        if (onto == QStringLiteral("sgTable")) {
-            target = Find<ScheduleTableView>(*window_, onto)->viewport();
-        } else if (onto != window_->objectName()) {
-            target = Find<QWidget>(*window_, onto);
-        }
-        QVERIFY(Drop(*target, *Files({QUrl::fromLocalFile(path)}), Qt::DropActions(offered)));
-        QCOMPARE(window_->DocumentName(), path);
-        QCOMPARE(dialogs_->opens, 0);
-        QVERIFY(boxes_.infos.isEmpty());
-        QVERIFY(boxes_.errors.isEmpty());
-        QCOMPARE(Controls(*window_).edPrincipal->text(), QStringLiteral("150000"));
-
-        // The same as the dialog's Open in another window, which then offers the path next time.
+        QFETCH(int, taken);
         RecordingBoxes boxes;
         RecordingDialogs dialogs;
+        TfrmMortMain window(boxes, dialogs);
+        QWidget* target = &window;
+        if (onto == QStringLiteral("sgTable")) {
+            target = Controls(window).sgTable->viewport();
+        } else if (!onto.isEmpty()) {
+            target = testing::Find<QWidget>(window, onto);
+        }
+        const QUrl file = LoanFile(name);
+        QCOMPARE(int(DropFiles(*target, {file}, Qt::DropActions(offered))), taken);
+        QCOMPARE(window.DocumentName(), file.toLocalFile());
+        QCOMPARE(dialogs.opens, 0);
+        QVERIFY(boxes.infos.isEmpty() && boxes.errors.isEmpty());
+
+        // As the dialog's Open shows it in another window; and the dialog offers it next.
         TfrmMortMain other(boxes, dialogs);
-        dialogs.paths.push_back(path);
+        dialogs.paths.push_back(file.toLocalFile());
         other.Open1Click();
-        QVERIFY(WhatIsShown(*window_) == WhatIsShown(other));
-        QCOMPARE(window_->Grid().Cell(2, loan::kColExtra), std::string("5000.00"));
-        window_->Open1Click();
-        QCOMPARE(dialogs_->openAsked.fileName, path);
+        QVERIFY(testing::WhatIsShown(window) == testing::WhatIsShown(other));
+        QCOMPARE(window.Grid().Cell(2, loan::kColExtra), std::string("5000.00"));
+        window.Open1Click();
+        QCOMPARE(dialogs.openAsked.fileName, file.toLocalFile());
     }
 
+    // Refused over the window and over an edit box alike, which then keeps its text.
     void otherDragsOfFilesAreRefused_data() {
-        QTest::addColumn<QStringList>("names");  // files made in the folder; "/" ends a folder
-        QTest::addColumn<QString>("url");        // instead, when not empty
+        QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<int>("offered");
-        const int copy = Qt::CopyAction | Qt::MoveAction;
-        QTest::newRow("two loan files") << QStringList{"a.tsl", "b.tsl"} << "" << copy;
-        QTest::newRow("a folder") << QStringList{"loans.tsl/"} << "" << copy;
-        QTest::newRow("another kind of file") << QStringList{"loan.txt"} << "" << copy;
-        QTest::newRow("no such file") << QStringList() << "missing.tsl" << copy;
-        QTest::newRow("remote") << QStringList() << "https://example.com/loan.tsl" << copy;
-        QTest::newRow("only a move offered")
-            << QStringList{"loan.tsl"} << "" << int(Qt::MoveAction);
+        const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
+        QVERIFY(QDir(folder_.path()).mkdir("folder.tsl"));
+        QTest::newRow("two loan files")
+            << QList{LoanFile("a.tsl"), LoanFile("b.tsl")} << copyOrMove;
+        QTest::newRow("a folder") << QList{QUrl::fromLocalFile(folder_.filePath("folder.tsl"))}
+                                  << copyOrMove;
+        QTest::newRow("another kind") << QList{LoanFile("loan.txt")} << copyOrMove;
+        QTest::newRow("no such file")
+            << QList{QUrl::fromLocalFile(folder_.filePath("no.tsl"))} << copyOrMove;
+        QTest::newRow("remote") << QList{QUrl("https://example.com/loan.tsl")} << copyOrMove;
+        QTest::newRow("only a move") << QList{LoanFile("a.tsl")} << int(Qt::MoveAction);
     }
     void otherDragsOfFilesAreRefused() {
-        QFETCH(QStringList, names);
-        QFETCH(QString, url);
+        QFETCH(QList<QUrl>, urls);
         QFETCH(int, offered);
-        QList<QUrl> urls;
-        for (const QString& name : names) {
-            if (name.endsWith('/')) {
-                QVERIFY(QDir(folder_->path()).mkdir(name.chopped(1)));
-                urls.append(QUrl::fromLocalFile(folder_->filePath(name.chopped(1))));
-            } else {
-                urls.append(QUrl::fromLocalFile(WriteFile(name, kLoan)));
-            }
-        }
-        if (!url.isEmpty()) {
-            urls.append(url.contains(':') ? QUrl(url)
-                                          : QUrl::fromLocalFile(folder_->filePath(url)));
-        }
-        const Controls controls(*window_);
-        TypeLoan(*window_, "100000", "6", "30");
-        for (QWidget* const target :
-             {static_cast<QWidget*>(window_.get()), static_cast<QWidget*>(controls.edPrincipal)}) {
-            QVERIFY(!Drop(*target, *Files(urls), Qt::DropActions(offered)));
-        }
-        QVERIFY(window_->DocumentName().isEmpty());
+        RecordingBoxes boxes;
+        RecordingDialogs dialogs;
+        TfrmMortMain window(boxes, dialogs);
+        const Controls controls(window);
+        controls.edPrincipal->setText(QStringLiteral("100000"));
+        QCOMPARE(DropFiles(window, urls, Qt::DropActions(offered)), Qt::IgnoreAction);
+        QCOMPARE(DropFiles(*controls.edPrincipal, urls, Qt::DropActions(offered)),
+                 Qt::IgnoreAction);
+        QVERIFY(window.DocumentName().isEmpty());
         QCOMPARE(controls.edPrincipal->text(), QStringLiteral("100000"));
-        QCOMPARE(window_->Grid().RowCount(), 2);
     }
 
     // A drag of text keeps its meaning in an edit box.
     void draggedTextStillGoesIntoAnEditBox() {
+        RecordingBoxes boxes;
+        RecordingDialogs dialogs;
+        TfrmMortMain window(boxes, dialogs);
         QMimeData text;
         text.setText(QStringLiteral("2500"));
-        QLineEdit* const rate = Controls(*window_).edRate;
-        QVERIFY(Drop(*rate, text, Qt::CopyAction, Qt::CopyAction));
-        QCOMPARE(rate->text(), QStringLiteral("2500"));
+        QCOMPARE(Drop(*Controls(window).edRate, text, Qt::CopyAction), Qt::CopyAction);
+        QCOMPARE(Controls(window).edRate->text(), QStringLiteral("2500"));
     }
 };
 
