@@ -11,9 +11,8 @@
 #include <cstdio>
 
 #include "loan/ScheduleGrid.h"
-#include "ui/ScheduleTableView.h"
-
 #include "ui/Program.h"
+#include "ui/ScheduleTableView.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
