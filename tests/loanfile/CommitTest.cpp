@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleLoans.h"
 #include "TempFolder.h"
 #include "loan/ScheduleGrid.h"
 #include "loanfile/IniFile.h"
@@ -20,27 +21,20 @@ namespace {
 
 using testing::PermissionBits;
 using testing::ReadBytes;
+using testing::SampleGrid;
+using testing::SampleLoan;
 using testing::TempFolder;
 using testing::WriteBytes;
 using namespace std::string_literals;
 
 const std::string kStored = "[Loan]\r\nPrincipal=1\r\n[ExtPayments]\r\n1=5.00\r\n";
 
-loan::LoanInputs SomeLoan() {
-    loan::LoanInputs inputs;
-    inputs.principal = "100000";
-    inputs.rate = "6";
-    inputs.term = "30";
-    inputs.startDate = 45292;
-    return inputs;
-}
-
 // Expects the save to be refused with the exact message, and the folder to be as it was.
 void ExpectRefused(const TempFolder& folder, const std::string& path,
                    const loan::ScheduleGrid& grid) {
     const auto namesBefore = folder.Names();
     try {
-        WriteLoanFile(path, SomeLoan(), grid);
+        WriteLoanFile(path, SampleLoan(), grid);
         ADD_FAILURE() << "the save of " << path << " was not refused";
     } catch (const text::Exception& error) {
         EXPECT_EQ(error.Message(), "Unable to write to " + path);
@@ -79,11 +73,12 @@ TEST(LoanFileCommit, KeepsPermissionsAndSymbolicLinks) {
     ::chmod(target.c_str(), 0640);
     std::filesystem::create_symlink("real.tsl", link);
 
-    WriteLoanFile(link, SomeLoan(), loan::ScheduleGrid());
+    WriteLoanFile(link, SampleLoan(), loan::ScheduleGrid());
 
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(PermissionBits(target), 0640U);
-    EXPECT_NE(ReadBytes(target).find("Principal=100000\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(target).find("Principal=" + SampleLoan().principal + "\r\n"),
+              std::string::npos);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"link.tsl", "real.tsl"}));
 }
 
@@ -120,14 +115,8 @@ TEST(LoanFileCommit, FullDiskLeavesTheFileAsItWas) {
     WriteBytes(path, stored);
     ASSERT_EQ(ReadBytes(path), stored);
 
-    loan::ScheduleGrid grid;
-    grid.SetRowCount(5201);
-    for (int row = 1; row <= 5200; ++row) {
-        grid.SetCell(row, loan::kColPayNumber, std::to_string(row));
-        grid.SetCell(row, loan::kColExtra, "1000.00");
-    }
     try {
-        WriteLoanFile(path, SomeLoan(), grid);
+        WriteLoanFile(path, SampleLoan(), SampleGrid(5200, {}, "1000.00"));
         ADD_FAILURE() << "a save that does not fit was not refused";
     } catch (const text::Exception& error) {
         EXPECT_EQ(error.Message(), "Unable to write to " + path);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleLoans.h"
 #include "TempFolder.h"
 #include "loan/Schedule.h"
 #include "text/Exceptions.h"
@@ -15,34 +16,10 @@ namespace loanfile {
 namespace {
 
 using testing::ReadBytes;
+using testing::SampleGrid;
+using testing::SampleLoan;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-loan::LoanInputs ExampleLoan() {
-    loan::LoanInputs inputs;
-    inputs.principal = "150000";
-    inputs.rate = "6.5";
-    inputs.term = "30";
-    inputs.termUnit = loan::kTermUnitYears;
-    inputs.frequency = "Monthly";
-    inputs.startDate = 45292;
-    return inputs;
-}
-
-// A calculated grid of shownRows payments, each "0.00" but for the extra payments given.
-loan::ScheduleGrid GridWith(int shownRows, const std::vector<std::pair<int, std::string>>& extras,
-                            const std::string& zero = "0.00") {
-    loan::ScheduleGrid grid;
-    grid.SetRowCount(shownRows + 1);
-    for (int row = 1; row <= shownRows; ++row) {
-        grid.SetCell(row, loan::kColPayNumber, std::to_string(row));
-        grid.SetCell(row, loan::kColExtra, zero);
-    }
-    for (const auto& [row, extra] : extras) {
-        grid.SetCell(row, loan::kColExtra, extra);
-    }
-    return grid;
-}
 
 void ExpectSameInputs(const loan::LoanInputs& a, const loan::LoanInputs& b) {
     EXPECT_EQ(a.principal, b.principal);
@@ -56,8 +33,8 @@ void ExpectSameInputs(const loan::LoanInputs& a, const loan::LoanInputs& b) {
 TEST(LoanFile, WritesTheLayoutAndReadsItBack) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
-    const loan::ScheduleGrid written = GridWith(360, {{1, "500.00"}, {12, "1000.00"}});
-    WriteLoanFile(path, ExampleLoan(), written);
+    const loan::ScheduleGrid written = SampleGrid(360, {{1, "500.00"}, {12, "1000.00"}});
+    WriteLoanFile(path, SampleLoan(), written);
     EXPECT_EQ(ReadBytes(path),
               "[Loan]\r\nPrincipal=150000\r\nRate=6.5\r\nTerm=30\r\nSchedule=Monthly\r\nYears=0\r\n"
               "Date=45292\r\n[ExtPayments]\r\n1=500.00\r\n12=1000.00\r\n");
@@ -66,7 +43,7 @@ TEST(LoanFile, WritesTheLayoutAndReadsItBack) {
     inputs.frequency = "Weekly";
     inputs.termUnit = loan::kTermUnitMonths;
     ReadLoanInputs(path, inputs);
-    ExpectSameInputs(inputs, ExampleLoan());
+    ExpectSameInputs(inputs, SampleLoan());
 
     loan::ScheduleGrid read;
     ReadExtraPayments(path, 360, read);
@@ -81,14 +58,14 @@ TEST(LoanFile, RewritesAnExistingFileInPlace) {
     WriteBytes(path,
                "[Notes]\r\nby=hand\r\n[ExtPayments]\r\n3=9.00\r\n[Loan]\r\nDate=1\r\nOwner=Ann\r\n"
                "principal=1\r\n[Tail]\r\nx=y\r\n");
-    WriteLoanFile(path, ExampleLoan(), GridWith(2, {{2, "abc"}}));
+    WriteLoanFile(path, SampleLoan(), SampleGrid(2, {{2, "abc"}}));
     EXPECT_EQ(ReadBytes(path),
               "[Notes]\r\nby=hand\r\n[Loan]\r\nDate=45292\r\nOwner=Ann\r\nPrincipal=150000\r\n"
               "Rate=6.5\r\nTerm=30\r\nSchedule=Monthly\r\nYears=0\r\n[Tail]\r\nx=y\r\n"
               "[ExtPayments]\r\n2=abc\r\n");
 
     // Without extra payments the section disappears altogether.
-    WriteLoanFile(path, ExampleLoan(), GridWith(2, {}));
+    WriteLoanFile(path, SampleLoan(), SampleGrid(2, {}));
     EXPECT_EQ(ReadBytes(path).find("ExtPayments"), std::string::npos);
 }
 
@@ -108,9 +85,9 @@ TEST(LoanFile, CommaDecimalMarkRoundTrip) {
     const text::ScopedLocaleFormats scoped(comma);
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     inputs.startDate = 45292.5;
-    WriteLoanFile(path, inputs, GridWith(3, {{2, "12,50"}}, "0,00"));
+    WriteLoanFile(path, inputs, SampleGrid(3, {{2, "12,50"}}, "0,00"));
     EXPECT_NE(
         ReadBytes(path).find("Date=45292,5\r\n[ExtPayments]\r\n1=0,00\r\n2=12,50\r\n3=0,00\r\n"),
         std::string::npos);
@@ -128,16 +105,16 @@ TEST(LoanFile, EmptyAndAbsentKeys) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     WriteBytes(path, "[Loan]\r\nPrincipal=\r\nSchedule=Yearly\r\n");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     ReadLoanInputs(path, inputs);
     EXPECT_EQ(inputs.principal, "");
-    loan::LoanInputs expected = ExampleLoan();
+    loan::LoanInputs expected = SampleLoan();
     expected.principal = "";
     ExpectSameInputs(inputs, expected);
 
-    loan::LoanInputs untouched = ExampleLoan();
+    loan::LoanInputs untouched = SampleLoan();
     ReadLoanInputs(folder.Path("missing.tsl"), untouched);
-    ExpectSameInputs(untouched, ExampleLoan());
+    ExpectSameInputs(untouched, SampleLoan());
 }
 
 TEST(LoanFile, TermUnitIsClampedOrKept) {
@@ -181,7 +158,7 @@ TEST(LoanFile, DateThatDoesNotConvertEndsTheReadAfterTheOtherInputs) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     WriteBytes(path, "[Loan]\r\nPrincipal=5\r\nYears=1\r\nDate=abc\r\n");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     try {
         ReadLoanInputs(path, inputs);
         ADD_FAILURE() << "abc was read as a date";
@@ -190,7 +167,7 @@ TEST(LoanFile, DateThatDoesNotConvertEndsTheReadAfterTheOtherInputs) {
     }
     EXPECT_EQ(inputs.principal, "5");
     EXPECT_EQ(inputs.termUnit, 1);
-    EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+    EXPECT_EQ(inputs.startDate, SampleLoan().startDate);
 }
 
 // A number that is no day of the years 1 to 9999 is bad input, as a text that is no number is.
@@ -201,7 +178,7 @@ TEST(LoanFile, DateOutsideTheCalendarEndsTheReadAfterTheOtherInputs) {
     for (const std::string& stored : outside) {
         SCOPED_TRACE(stored);
         WriteBytes(path, "[Loan]\r\nPrincipal=5\r\nSchedule=Weekly\r\nDate=" + stored + "\r\n");
-        loan::LoanInputs inputs = ExampleLoan();
+        loan::LoanInputs inputs = SampleLoan();
         try {
             ReadLoanInputs(path, inputs);
             ADD_FAILURE() << "read as a start date";
@@ -210,7 +187,7 @@ TEST(LoanFile, DateOutsideTheCalendarEndsTheReadAfterTheOtherInputs) {
         }
         EXPECT_EQ(inputs.principal, "5");
         EXPECT_EQ(inputs.frequency, "Weekly");
-        EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+        EXPECT_EQ(inputs.startDate, SampleLoan().startDate);
     }
 }
 
@@ -279,7 +256,7 @@ TEST(LoanFile, BadBytesReadWithoutHarm) {
     for (const std::string& file : files) {
         SCOPED_TRACE(file.size());
         WriteBytes(path, file);
-        loan::LoanInputs inputs = ExampleLoan();
+        loan::LoanInputs inputs = SampleLoan();
         EXPECT_NO_THROW(ReadLoanInputs(path, inputs));
         EXPECT_LE(inputs.principal.size(), 1023U);
         loan::ScheduleGrid grid;
