@@ -76,7 +76,7 @@ std::size_t TIniFile::FindSection(std::string_view name) const {
     return kNone;
 }
 
-const TIniFile::KeyLines& TIniFile::Keys(const Section& section) const {
+TIniFile::KeyLines& TIniFile::Keys(const Section& section) const {
     if (!section.keys) {
         section.keys = std::make_unique<KeyLines>();
         for (std::size_t i = 1; i < section.lines.size(); ++i) {
@@ -141,20 +141,19 @@ void TIniFile::WriteText(std::string_view section, std::string_view key, std::st
         found = lastFound_ = sections_.size() - 1;
     }
     Section& target = sections_[found];
-    const auto existing = Keys(target).find(key);
-    if (existing != target.keys->end()) {
-        std::string_view& line = target.lines[existing->second];
-        line = Keep(EntryLine(key, value, line.substr(LineContent(line).size())));
-        return;
-    }
-    // Blank lines that end the section stay after the new entry.
+    // Blank lines that end the section stay after a new entry.
     std::size_t at = target.lines.size();
     while (at > 1 && ParseLine(LineContent(target.lines[at - 1])).kind == IniLineKind::Blank) {
         --at;
     }
-    const std::string_view line = Keep(EntryLine(key, value, kLineEnd));
-    target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), line);
-    target.keys->try_emplace(line.substr(0, key.size()), at);
+    const std::string_view added = Keep(EntryLine(key, value, kLineEnd));
+    const auto [entry, isNew] = Keys(target).try_emplace(added.substr(0, key.size()), at);
+    if (isNew) {
+        target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), added);
+        return;
+    }
+    std::string_view& line = target.lines[entry->second];  // replaced, keeping its ending
+    line = Keep(EntryLine(key, value, line.substr(LineContent(line).size())));
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {

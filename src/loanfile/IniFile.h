@@ -69,7 +69,7 @@ class TIniFile {
     void SplitLines();
     // The first section of that name.
     std::size_t FindSection(std::string_view name) const;
-    const KeyLines& Keys(const Section& section) const;
+    KeyLines& Keys(const Section& section) const;
     // A line a write made, kept for as long as the lines may point at it.
     std::string_view Keep(std::string line);
 

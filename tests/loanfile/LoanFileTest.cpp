@@ -1,14 +1,18 @@
 #include "loanfile/LoanFile.h"
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "SampleLoans.h"
 #include "TempFolder.h"
 #include "loan/Schedule.h"
+#include "loanfile/FileAccess.h"
 #include "text/Exceptions.h"
 #include "text/LocaleFormats.h"
 
@@ -265,19 +269,45 @@ TEST(LoanFile, BadBytesReadWithoutHarm) {
     }
 }
 
-TEST(LoanFile, HundredMegabyteFile) {
+// The largest file read is far above any loan; one byte more is refused on Open and on Save
+// alike, by name and before anything is read or written.
+TEST(LoanFile, SizeLimit) {
+    const auto limit = static_cast<std::size_t>(kMaxFileSize);
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     std::string big = "[Junk]\r\n";
     const std::string line = "k=" + std::string(98, 'j') + "\r\n";
-    while (big.size() < 100u << 20) {
+    const std::string tail = "[Loan]\r\nTerm=25\r\n";
+    while (big.size() + line.size() + tail.size() <= limit) {
         big += line;
     }
-    big += "[Loan]\r\nTerm=25\r\n";
+    big += std::string(limit - big.size() - tail.size(), '\n') + tail;  // blank lines
+    ASSERT_EQ(big.size(), limit);
     WriteBytes(path, big);
     loan::LoanInputs inputs;
     ReadLoanInputs(path, inputs);
     EXPECT_EQ(inputs.term, "25");
+    big.clear();
+
+    const std::string huge = folder.Path("huge.tsl");
+    WriteBytes(huge, "[Loan]\r\nTerm=25\r\n");
+    ASSERT_EQ(::truncate(huge.c_str(), kMaxFileSize + 1), 0);  // sparse: no disk space taken
+    const std::string message = huge + " is too large to be a loan file";
+    loan::LoanInputs untouched = SampleLoan();
+    try {
+        ReadLoanInputs(huge, untouched);
+        ADD_FAILURE() << "read";
+    } catch (const text::Exception& error) {
+        EXPECT_EQ(error.Message(), message);
+    }
+    ExpectSameInputs(untouched, SampleLoan());
+    try {
+        WriteLoanFile(huge, SampleLoan(), SampleGrid(1));
+        ADD_FAILURE() << "saved";
+    } catch (const text::Exception& error) {
+        EXPECT_EQ(error.Message(), message);
+    }
+    EXPECT_EQ(std::filesystem::file_size(huge), limit + 1);
 }
 
 }  // namespace
