@@ -13,7 +13,6 @@ namespace {
 // A value reads back as at most its first 1023 bytes, as loan files always have (a 1024-byte
 // buffer with its terminating zero).
 constexpr std::size_t kMaxValueLength = 1023;
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // A name or value that held a line feed would break its line in two and could forge entries; it
@@ -49,6 +48,11 @@ void TIniFile::SplitLines() {
     if (text.starts_with(kByteOrderMark) && text.size() > kByteOrderMark.size()) {
         byteOrderMark_ = text.substr(0, kByteOrderMark.size());
         text.remove_prefix(kByteOrderMark.size());
+    }
+    // New lines end as the file's first line does.
+    const std::size_t firstEnd = text.find('\n');
+    if (firstEnd != std::string_view::npos) {
+        lineEnd_ = firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
     }
     sections_.emplace_back();
     while (!text.empty()) {
@@ -135,7 +139,7 @@ void TIniFile::WriteText(std::string_view section, std::string_view key, std::st
     std::size_t found = FindSection(section);
     if (found == kNone) {
         const std::string_view header =
-            Keep("[" + std::string(section) + "]" + std::string(kLineEnd));
+            Keep("[" + std::string(section) + "]" + std::string(lineEnd_));
         sections_.push_back(
             Section{header.substr(1, section.size()), {header}, std::make_unique<KeyLines>()});
         found = lastFound_ = sections_.size() - 1;
@@ -146,7 +150,7 @@ void TIniFile::WriteText(std::string_view section, std::string_view key, std::st
     while (at > 1 && ParseLine(LineContent(target.lines[at - 1])).kind == IniLineKind::Blank) {
         --at;
     }
-    const std::string_view added = Keep(EntryLine(key, value, kLineEnd));
+    const std::string_view added = Keep(EntryLine(key, value, lineEnd_));
     const auto [entry, isNew] = Keys(target).try_emplace(added.substr(0, key.size()), at);
     if (isNew) {
         target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), added);
@@ -177,7 +181,7 @@ std::string TIniFile::Text() const {
     for (const Section& section : sections_) {
         for (const std::string_view line : section.lines) {
             if (lineOpen) {
-                out += kLineEnd;
+                out += lineEnd_;
             }
             out += line;
             lineOpen = !HasLineEnd(line);

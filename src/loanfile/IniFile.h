@@ -76,8 +76,9 @@ class TIniFile {
     std::string path_;
     LoadedFile::State state_;
     std::string original_;
-    std::string_view byteOrderMark_;  // an editor's, before the first line
-    std::vector<Section> sections_;   // the first holds the lines before any header, and no header
+    std::string_view byteOrderMark_;     // an editor's, before the first line
+    std::string_view lineEnd_ = "\r\n";  // of the lines writes add: the file's own, or CR LF
+    std::vector<Section> sections_;  // the first holds the lines before any header, and no header
     std::deque<std::string> written_;
     bool changed_ = false;
     mutable std::size_t lastFound_ = kNone;  // writes come in runs to one section
