@@ -228,6 +228,12 @@ TEST(LoanFileCommit, KilledSavesLeaveTheOldFileOrTheNew) {
         whole.insert(ReadBytes(path));
     }
     ASSERT_EQ(whole.size(), 2U);
+    // Each loan's writes made once, so that a child starts with the commit, which is what a kill
+    // must not break.
+    TIniFile saves[2] = {TIniFile(path), TIniFile(path)};
+    for (int i = 0; i < 2; ++i) {
+        WriteLoanFile(saves[i], SampleLoan(), grids[i]);
+    }
 
     constexpr int kKills = 50;
     int killedWriting = 0;
@@ -235,6 +241,7 @@ TEST(LoanFileCommit, KilledSavesLeaveTheOldFileOrTheNew) {
         const pid_t child = ::fork();
         if (child == 0) {
             try {
+                saves[kill % 2].Commit();
                 for (int save = 0;; ++save) {
                     WriteLoanFile(path, SampleLoan(), grids[save % 2]);
                 }
@@ -248,7 +255,7 @@ TEST(LoanFileCommit, KilledSavesLeaveTheOldFileOrTheNew) {
         for (int poll = 0; poll < 20000 && !writing; ++poll) {
             writing = WritingBeside(child, folder.Path(), path);
             if (!writing) {
-                ::usleep(200);  // leaves the processor to the save
+                ::usleep(100);
             }
         }
         ::usleep(static_cast<useconds_t>(kill % 10 * 20));
