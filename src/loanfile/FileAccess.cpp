@@ -136,7 +136,8 @@ bool Fill(int fd, const struct stat* target, std::string_view contents) {
 }
 
 // An unnamed file made complete, then given a temporary name; a crash before that leaves nothing.
-// Empty, with nothing left behind, when the file system or the process cannot do it this way.
+// Empty, with nothing left behind, when the file system or the process cannot do it this way, or
+// when the text could not be written, which sets failed (the named way would fail as well).
 std::string WriteUnnamed(const std::string& target, const struct stat* existing,
                          std::string_view contents, std::mt19937_64& random, bool& failed) {
     FileDescriptor fd(::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
