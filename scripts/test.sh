@@ -74,9 +74,12 @@ run_tests() { # STAGE BUILD_DIR
   if [ -z "$total" ]; then
     note "$stage" "FAILED: CTest ran no tests (exit $status)"
     failed=1
-  elif ((${#failures[@]})) || ((status != 0)); then
+  elif ((${#failures[@]})); then
     line=$(printf ', %s' "${failures[@]}")
     note "$stage" "FAILED: ${#failures[@]} of $total failed: ${line:2}"
+    failed=1
+  elif ((status != 0)); then
+    note "$stage" "FAILED: CTest exited with $status"
     failed=1
   else
     note "$stage" "passed: $((total - skipped)) of $total ran and passed, $skipped did not run"
