@@ -27,9 +27,17 @@ for p in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  echo "Installing: ${missing[*]} (a few minutes on a new system)"
+  # apt's own account of each package goes to a file, and is shown only if something fails.
+  log=$(mktemp)
+  if ! { $sudo apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log"
+    rm -f "$log"
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
 # The window's tests and the print test run in US English; a fresh system has only C.UTF-8.
