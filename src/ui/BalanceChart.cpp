@@ -94,9 +94,17 @@ TfrmBalanceChart::TfrmBalanceChart(const ScheduleTableModel& model,
     BuildChart();
     pages_->addWidget(view_);
 
-    // The grid's model says when any command, or typing, changed the cells.
+    // The grid's model says when any command, or typing, changed the cells. Typing changes only
+    // extra payments, which move no figure until Calculate: only their marks are read again.
     connect(&model_, &QAbstractItemModel::modelReset, this, &TfrmBalanceChart::GridChanged);
-    connect(&model_, &QAbstractItemModel::dataChanged, this, &TfrmBalanceChart::GridChanged);
+    connect(&model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (topLeft.column() == loan::kColExtra && bottomRight.column() == loan::kColExtra) {
+                    ExtraPaymentsChanged(topLeft.row(), bottomRight.row());
+                } else {
+                    GridChanged();
+                }
+            });
     // The chart is the main window's and goes when it is closed.
     if (owner != nullptr) {
         owner->installEventFilter(this);
@@ -174,6 +182,21 @@ void TfrmBalanceChart::ShowAndRaise() {
 
 void TfrmBalanceChart::GridChanged() {
     stale_ = true;
+    PostRedraw();
+}
+
+void TfrmBalanceChart::ExtraPaymentsChanged(int firstRow, int lastRow) {
+    if (extraFirstRow_ > extraLastRow_) {
+        extraFirstRow_ = firstRow;
+        extraLastRow_ = lastRow;
+    } else {
+        extraFirstRow_ = std::min(extraFirstRow_, firstRow);
+        extraLastRow_ = std::max(extraLastRow_, lastRow);
+    }
+    PostRedraw();
+}
+
+void TfrmBalanceChart::PostRedraw() {
     // One drawing for however many changes a command makes; none while the window is closed.
     if (isVisible() && !redrawPosted_) {
         redrawPosted_ = true;
@@ -183,9 +206,28 @@ void TfrmBalanceChart::GridChanged() {
 
 void TfrmBalanceChart::RedrawIfStale() {
     redrawPosted_ = false;
-    if (stale_ && isVisible()) {
+    if (!isVisible()) {
+        return;
+    }
+    if (stale_) {
         stale_ = false;
+        extraLastRow_ = -1;
         Redraw();
+    } else if (extraFirstRow_ <= extraLastRow_) {
+        RereadExtraPayments();
+        extraLastRow_ = -1;
+        if (!series_.points.empty()) {
+            ShowPoints();
+        }
+    }
+}
+
+void TfrmBalanceChart::RereadExtraPayments() {
+    // The points are the grid's rows from row 1 on, in order.
+    const int last = std::min(extraLastRow_, static_cast<int>(series_.points.size()));
+    for (int row = std::max(extraFirstRow_, 1); row <= last; ++row) {
+        series_.points[static_cast<std::size_t>(row - 1)].extraPayment =
+            loan::ReadsAsExtraPayment(model_.Grid().Cell(row, loan::kColExtra));
     }
 }
 

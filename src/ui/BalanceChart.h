@@ -43,9 +43,13 @@ class TfrmBalanceChart final : public QWidget {
 
   private:
     void BuildChart();
+    // Notes what changed: the whole grid, or only the extra payments of some rows.
     void GridChanged();
+    void ExtraPaymentsChanged(int firstRow, int lastRow);
+    void PostRedraw();
     void RedrawIfStale();
     void Redraw();
+    void RereadExtraPayments();
     void SetAxes();
     void ShowPoints();
     int PlotColumns() const;
@@ -72,8 +76,10 @@ class TfrmBalanceChart final : public QWidget {
     // The schedule as last read, kept for drawing it again at another width.
     loan::ScheduleSeries series_;
     int drawnColumns_ = 0;
-    // The grid changed since the last drawing.
+    // What changed since the last drawing: the whole grid, or the extra payments of these rows.
     bool stale_ = true;
+    int extraFirstRow_ = 0;
+    int extraLastRow_ = -1;
     bool redrawPosted_ = false;
     bool placed_ = false;
 };
