@@ -9,6 +9,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QStackedLayout>
 #include <algorithm>
 #include <cmath>
@@ -18,7 +19,6 @@
 #include "ui/BalanceChartData.h"
 #include "ui/Controls.h"
 #include "ui/ScheduleTableModel.h"
-#include "ui/StartUp.h"
 
 namespace ui {
 
@@ -71,6 +71,19 @@ Series* Drawn(Series* series, const char* name, const QString& caption) {
     return series;
 }
 
+// To the right of the main window, moved in as far as the screen needs: the numbers stay in view
+// beside the chart where the screen has room for both.
+void PlaceBeside(QWidget& window, const QWidget& owner) {
+    const QRect screen = owner.screen()->availableGeometry();
+    const QRect ownerFrame = owner.frameGeometry();
+    const QSize frame = window.size() + (ownerFrame.size() - owner.size());
+    const int left = std::max(screen.left(),
+                              std::min(ownerFrame.right() + 1, screen.right() + 1 - frame.width()));
+    const int top =
+        std::max(screen.top(), std::min(ownerFrame.top(), screen.bottom() + 1 - frame.height()));
+    window.move(left, top);
+}
+
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
     for (QLegendMarker* const marker : chart.legend()->markers(series)) {
         marker->setVisible(shown);
@@ -80,15 +93,15 @@ void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown) {
 }  // namespace
 
 TfrmBalanceChart::TfrmBalanceChart(const ScheduleTableModel& model,
-                                   std::function<loan::LoanInputs()> inputs, QWidget* owner)
-    : QWidget(owner, Qt::Window), model_(model), inputs_(std::move(inputs)) {
+                                   std::function<loan::LoanInputs()> inputs, QWidget& owner)
+    : QWidget(&owner, Qt::Window), model_(model), inputs_(std::move(inputs)) {
     setObjectName(QStringLiteral("frmBalanceChart"));
     setWindowTitle(QStringLiteral("Balance Chart"));
 
     pages_ = new QStackedLayout(this);
-    lbNothingToDraw_ = Named(new QLabel(QStringLiteral("No schedule to draw: calculate a loan first."),
-                                        this),
-                             "lbNothingToDraw");
+    lbNothingToDraw_ =
+        Named(new QLabel(QStringLiteral("No schedule to draw: calculate a loan first."), this),
+              "lbNothingToDraw");
     lbNothingToDraw_->setAlignment(Qt::AlignCenter);
     pages_->addWidget(lbNothingToDraw_);
     BuildChart();
@@ -97,18 +110,17 @@ TfrmBalanceChart::TfrmBalanceChart(const ScheduleTableModel& model,
     // The grid's model says when any command, or typing, changed the cells. Typing changes only
     // extra payments, which move no figure until Calculate: only their marks are read again.
     connect(&model_, &QAbstractItemModel::modelReset, this, &TfrmBalanceChart::GridChanged);
-    connect(&model_, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                if (topLeft.column() == loan::kColExtra && bottomRight.column() == loan::kColExtra) {
-                    ExtraPaymentsChanged(topLeft.row(), bottomRight.row());
-                } else {
-                    GridChanged();
-                }
-            });
+    connect(
+        &model_, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            if (topLeft.column() == loan::kColExtra && bottomRight.column() == loan::kColExtra) {
+                ExtraPaymentsChanged(topLeft.row(), bottomRight.row());
+            } else {
+                GridChanged();
+            }
+        });
     // The chart is the main window's and goes when it is closed.
-    if (owner != nullptr) {
-        owner->installEventFilter(this);
-    }
+    owner.installEventFilter(this);
 }
 
 void TfrmBalanceChart::BuildChart() {
@@ -128,8 +140,8 @@ void TfrmBalanceChart::BuildChart() {
     interestTop_ = new QLineSeries(this);
     paymentTop_ = new QLineSeries(this);
     zero_ = new QLineSeries(this);
-    interest_ = Drawn(new QAreaSeries(interestTop_, zero_), "srInterest",
-                      QStringLiteral("Interest Pmt."));
+    interest_ =
+        Drawn(new QAreaSeries(interestTop_, zero_), "srInterest", QStringLiteral("Interest Pmt."));
     principal_ = Drawn(new QAreaSeries(paymentTop_, interestTop_), "srPrincipal",
                        QStringLiteral("Principal Pmt."));
     balance_ = Drawn(new QLineSeries, "srBalance", QStringLiteral("Remaining"));
@@ -171,7 +183,7 @@ void TfrmBalanceChart::BuildChart() {
 void TfrmBalanceChart::ShowAndRaise() {
     if (!placed_) {
         resize(kWidth, kHeight);
-        CenterOnScreen(*this);
+        PlaceBeside(*this, *parentWidget());
         placed_ = true;
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -31,9 +31,10 @@ class TfrmBalanceChart final : public QWidget {
     // Draws model's grid; the title takes the loan as typed from inputs. A top-level window that
     // owner keeps and that closes with it.
     TfrmBalanceChart(const ScheduleTableModel& model, std::function<loan::LoanInputs()> inputs,
-                     QWidget* owner);
+                     QWidget& owner);
 
-    // Shows the window (centred the first time), brought to the front when already open.
+    // Shows the window (the first time beside the main window), brought to the front when already
+    // open.
     void ShowAndRaise();
 
   protected:

@@ -305,7 +305,7 @@ void TfrmMortMain::BalanceChart1Click() {
     RunCommand([this] {
         if (frmBalanceChart_ == nullptr) {
             frmBalanceChart_ = new TfrmBalanceChart(
-                *model_, [this] { return ReadInputs(); }, this);
+                *model_, [this] { return ReadInputs(); }, *this);
         }
         frmBalanceChart_->ShowAndRaise();
     });

@@ -95,14 +95,14 @@ class BalanceChartTest : public QObject {
         QTest::addColumn<double>("high");
         QTest::addColumn<int>("most");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("a principal") << 0.0 << 100000.0 << 6
-                                     << QStringList{"$0.00", "$20000.00", "$40000.00", "$60000.00",
-                                                    "$80000.00", "$100000.00"};
+        QTest::newRow("a principal")
+            << 0.0 << 100000.0 << 6 << QStringList{"$0.00",     "$20000.00", "$40000.00",
+                                                   "$60000.00", "$80000.00", "$100000.00"};
         QTest::newRow("ends widened to whole steps")
             << 0.0 << 599.55 << 4 << QStringList{"$0.00", "$200.00", "$400.00", "$600.00"};
-        QTest::newRow("below zero") << -130.0 << 40.0 << 5
-                                    << QStringList{"-$150.00", "-$100.00", "-$50.00", "$0.00",
-                                                   "$50.00"};
+        QTest::newRow("below zero")
+            << -130.0 << 40.0 << 5
+            << QStringList{"-$150.00", "-$100.00", "-$50.00", "$0.00", "$50.00"};
         QTest::newRow("one value") << 5.0 << 5.0 << 3 << QStringList{"$5.00", "$5.50", "$6.00"};
         QTest::newRow("never finer than a cent")
             << 0.0 << 0.001 << 5 << QStringList{"$0.00", "$0.01"};
@@ -127,21 +127,21 @@ class BalanceChartTest : public QObject {
         QTest::newRow("thirty years in five-year steps")
             << Day(2024, 2, 1) << Day(2054, 1, 1) << 7
             << QStringList{"Jan 2025", "Jan 2030", "Jan 2035", "Jan 2040", "Jan 2045", "Jan 2050"};
-        QTest::newRow("a year in quarters") << Day(2024, 2, 1) << Day(2025, 1, 1) << 6
-                                            << QStringList{"Apr 2024", "Jul 2024", "Oct 2024",
-                                                           "Jan 2025"};
+        QTest::newRow("a year in quarters")
+            << Day(2024, 2, 1) << Day(2025, 1, 1) << 6
+            << QStringList{"Apr 2024", "Jul 2024", "Oct 2024", "Jan 2025"};
         QTest::newRow("one payment still gets a month")
             << Day(2024, 2, 20) << Day(2024, 2, 20) << 6 << QStringList{"Mar 2024"};
-        QTest::newRow("before year one") << Day(-5, 3, 1) << Day(-3, 3, 1) << 3
-                                         << QStringList{"Jan -0004", "Jan -0003"};
+        QTest::newRow("before year one")
+            << Day(-5, 3, 1) << Day(-3, 3, 1) << 3 << QStringList{"Jan -0004", "Jan -0003"};
     }
     void dateScale() {
         QFETCH(double, first);
         QFETCH(double, last);
         QFETCH(int, most);
         QFETCH(QStringList, labels);
-        const AxisScale scale = DateScale(static_cast<std::int64_t>(first),
-                                          static_cast<std::int64_t>(last), most);
+        const AxisScale scale =
+            DateScale(static_cast<std::int64_t>(first), static_cast<std::int64_t>(last), most);
         QCOMPARE(Labels(scale), labels);
         QVERIFY(scale.low < first && scale.high > last);
         for (const AxisTick& tick : scale.ticks) {
@@ -153,7 +153,7 @@ class BalanceChartTest : public QObject {
     // Data: the points drawn from a calculated grid, with extra payments.
     void pointsOfALoanWithExtraPayments() {
         loan::ScheduleGrid grid;
-        loan::LoanInputs inputs{"100000", "6", "30", loan::kTermUnitYears, "Monthly",
+        loan::LoanInputs inputs{"100000",       "6", "30", loan::kTermUnitYears, "Monthly",
                                 Day(2024, 2, 1)};
         loan::Calculate(inputs, grid);
         grid.SetCell(1, loan::kColExtra, "1000");
