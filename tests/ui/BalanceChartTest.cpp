@@ -255,6 +255,18 @@ class BalanceChartTest : public QObject {
         QVERIFY(SeriesNamed<QLineSeries>(Chart(), "srPayoff")->points().isEmpty());
     }
 
+    // The title is rich text; what was typed must not turn into markup.
+    void titleShowsTheTypedTextAsItStands() {
+        OpenChart();
+        TypeLoan(*window_, "1200", "0", "1");
+        QVERIFY(window_->Button1Click());
+        TypeLoan(*window_, "<i>1200", "0", "1");
+        QVERIFY(window_->Button1Click());
+        QCoreApplication::processEvents();
+        QCOMPARE(boxes_.infos, QStringList{"Principal is invalid"});
+        QVERIFY(Chart().title().startsWith(QStringLiteral("Principal: &lt;i&gt;1200&nbsp;")));
+    }
+
     // A closed chart does no work; it catches up when shown again.
     void closedChartWaitsUntilShown() {
         TfrmBalanceChart& chart = OpenChart();
