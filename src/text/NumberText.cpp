@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "text/Exceptions.h"
 #include "text/ExtendedBits.h"
@@ -29,6 +30,31 @@ struct PowerTable {
     }
 };
 constexpr PowerTable kPow10;
+
+// 10^-1 to 10^-40 rounded to the nearest 80-bit value, as the compiler reads each literal: the
+// factors for images of values from 1E18 up to beyond the money range.
+constexpr Extended kNegativePow10[] = {
+    1e-1L,  1e-2L,  1e-3L,  1e-4L,  1e-5L,  1e-6L,  1e-7L,  1e-8L,  1e-9L,  1e-10L,
+    1e-11L, 1e-12L, 1e-13L, 1e-14L, 1e-15L, 1e-16L, 1e-17L, 1e-18L, 1e-19L, 1e-20L,
+    1e-21L, 1e-22L, 1e-23L, 1e-24L, 1e-25L, 1e-26L, 1e-27L, 1e-28L, 1e-29L, 1e-30L,
+    1e-31L, 1e-32L, 1e-33L, 1e-34L, 1e-35L, 1e-36L, 1e-37L, 1e-38L, 1e-39L, 1e-40L};
+constexpr int kTabledNegativePowers = static_cast<int>(std::size(kNegativePow10));
+
+// The largest power of ten below the 80-bit maximum (about 1.19E4932).
+constexpr int kLargestPower = 4932;
+
+// The 80-bit value nearest to 10^power, for |power| up to kLargestPower.
+Extended PowerOfTen(int power) {
+    if (power >= 0 && power <= kExactPowers) {
+        return kPow10.value[power];
+    }
+    if (power < 0 && power >= -kTabledNegativePowers) {
+        return kNegativePow10[-power - 1];
+    }
+    // Far from money: the C library's reading rounds the exact decimal correctly.
+    const std::string decimal = "1e" + std::to_string(power);
+    return std::strtold(decimal.c_str(), nullptr);
+}
 
 constexpr std::uint64_t kWholePow10[] = {1ULL,
                                          10ULL,
@@ -63,8 +89,9 @@ inline Extended RoundToInteger(Extended value) {
     return value < kTwo63 ? (value + kTwo63) - kTwo63 : value;
 }
 
-// Beyond the exact powers: the digits of the exactly rounded decimal, which the image's
-// one-scaling rule may differ from only in its last digit.
+// Below about 1E-4914, where the factor 10^(18 - E) lies beyond the 80-bit range, and for
+// denormals: the digits of the exactly rounded decimal, which the one-scaling image may differ
+// from only in its last digit.
 detail::Image ExactDecimalImage(Extended magnitude) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
@@ -102,14 +129,12 @@ Image DecimalImage(Extended magnitude) {
     // product above 10^18 tells it was one less.
     const std::int64_t binaryExponent = bits.biasedExponent - kExtendedBias;
     int exponent = static_cast<int>((binaryExponent * 1292913986LL) >> 32) + 1;
-    if (18 - exponent > kExactPowers - 1 || exponent - 18 > kExactPowers - 1) {
-        return ExactDecimalImage(magnitude);
-    }
     for (;;) {
         const int power = 18 - exponent;
-        const Extended scaled =
-            power >= 0 ? magnitude * kPow10.value[power] : magnitude / kPow10.value[-power];
-        const Extended rounded = RoundToInteger(scaled);
+        if (power > kLargestPower) {
+            return ExactDecimalImage(magnitude);
+        }
+        const Extended rounded = RoundToInteger(magnitude * PowerOfTen(power));
         if (rounded == kImageHigh) {
             return Image{kWholePow10[17], exponent + 1};
         }

@@ -81,6 +81,9 @@ TEST(FormatMoney, NarrowsBeforeFormatting) {
         {"zero", 0.0L, "$0.00"},
         {"tiny remainder shows no sign", -1e-12L, "$0.00"},
         {"payment", 599.55052515275239L, "$599.55"},
+        // The image is the value times the 80-bit 1E-14, 941806200252796499.4375 before the
+        // rounding; dividing by 1E14 instead gives 941806200252796499.5 and the text ...797E31.
+        {"runaway balance", std::ldexp(638192705234.0L, 67), "$9.41806200252796E31"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatMoney(Real6::Narrow(c.value)), c.expected) << c.name;
