@@ -25,6 +25,9 @@ class ScheduleTableView final : public QTableView {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
   private:
     void RememberCurrentCell();
