@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils imagemagick
+  at-spi2-core dbus python3-pyatspi
   cups cups-client cups-filters
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream shared-mime-info
