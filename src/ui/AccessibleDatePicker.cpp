@@ -119,8 +119,10 @@ const QWidget& AccessibleDatePicker::TextWidget() const {
 // An edit box keeps a small margin inside its frame and the picker's text margins.
 QRect AccessibleDatePicker::TextArea() const {
     constexpr int kEditMargin = 2;
-    return widget()->contentsRect().marginsRemoved(Picker().textMargins()).adjusted(kEditMargin, 0,
-                                                                                    0, 0);
+    return widget()
+        ->contentsRect()
+        .marginsRemoved(Picker().textMargins())
+        .adjusted(kEditMargin, 0, 0, 0);
 }
 
 }  // namespace ui

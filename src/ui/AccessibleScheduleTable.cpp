@@ -31,7 +31,8 @@ QRect OnScreen(const QWidget& widget, const QRect& rect) {
 enum class CellKind { Cell, ColumnHeader, RowHeader };
 
 // A cell, a column header or a row header. Its text is the model's: the captions are row 0's
-// cells and the payment numbers column 0's, which is where a header finds its text.
+// cells and the payment numbers column 0's, which is where a header finds its text. The payment
+// numbers' own caption, which the view shows in its corner, describes each row header.
 class ScheduleCell final : public QAccessibleInterface,
                            public QAccessibleTableCellInterface,
                            public QAccessibleActionInterface {
@@ -58,10 +59,16 @@ class ScheduleCell final : public QAccessibleInterface,
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !isValid()) {
+        if (!isValid()) {
             return {};
         }
-        return view_->model()->data(ModelIndex(), Qt::DisplayRole).toString();
+        if (t == QAccessible::Name) {
+            return view_->model()->data(ModelIndex(), Qt::DisplayRole).toString();
+        }
+        if (t == QAccessible::Description && kind_ == CellKind::RowHeader) {
+            return view_->model()->headerData(0, Qt::Horizontal).toString();
+        }
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -160,8 +167,9 @@ class ScheduleCell final : public QAccessibleInterface,
 
     // A screen reader moves the current cell here, as the arrow keys would.
     QStringList actionNames() const override {
-        return isValid() && (ModelIndex().flags() & Qt::ItemIsSelectable) ? QStringList{setFocusAction()}
-                                                                         : QStringList{};
+        return isValid() && (ModelIndex().flags() & Qt::ItemIsSelectable)
+                   ? QStringList{setFocusAction()}
+                   : QStringList{};
     }
     void doAction(const QString& name) override {
         if (name != setFocusAction() || actionNames().isEmpty()) {
@@ -328,10 +336,9 @@ int AccessibleScheduleTable::rowCount() const {
 
 int AccessibleScheduleTable::selectedCellCount() const {
     const QModelIndexList selected = view()->selectionModel()->selectedIndexes();
-    return static_cast<int>(std::count_if(selected.begin(), selected.end(),
-                                          [](const QModelIndex& index) {
-                                              return ChildIndexOf(index) >= 0;
-                                          }));
+    return static_cast<int>(
+        std::count_if(selected.begin(), selected.end(),
+                      [](const QModelIndex& index) { return ChildIndexOf(index) >= 0; }));
 }
 
 QList<QAccessibleInterface*> AccessibleScheduleTable::selectedCells() const {
@@ -414,9 +421,8 @@ void AnnounceSelection(QTableView& view, const QItemSelection& selected,
         return;
     }
     const auto announce = [&view](const QItemSelection& change, QAccessible::Event type) {
-        const int child = change.isEmpty()
-                              ? -1
-                              : AccessibleScheduleTable::ChildIndexOf(change.first().topLeft());
+        const int child =
+            change.isEmpty() ? -1 : AccessibleScheduleTable::ChildIndexOf(change.first().topLeft());
         if (child >= 0) {
             QAccessibleEvent event(&view, type);
             event.setChild(child);

@@ -52,7 +52,8 @@ TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
     boxes->addWidget(panel1);
     boxes->addWidget(panel2, 1);
 
-    QLabel* const Label4 = RightAlignedCaption("Label4", QStringLiteral("Payment:"), panel1, 100, 8);
+    QLabel* const Label4 =
+        RightAlignedCaption("Label4", QStringLiteral("Payment:"), panel1, 100, 8);
     lbPayment_ = TotalLabel("lbPayment", *Label4, 112, 8);
     QLabel* const Label7 =
         RightAlignedCaption("Label7", QStringLiteral("Total Payments:"), panel1, 100, 24);

@@ -89,7 +89,8 @@ class AccessibleInterfacesTest : public QObject {
             const QStringList headers{"Date", "Interest Pmt.", "Principal Pmt.", "Extra Pmt.",
                                       "Remaining"};
             for (int column = 0; column < 5; ++column) {
-                const auto heads = table->cellAt(0, column)->tableCellInterface()->columnHeaderCells();
+                const auto heads =
+                    table->cellAt(0, column)->tableCellInterface()->columnHeaderCells();
                 QCOMPARE(heads.size(), 1);
                 QCOMPARE(heads.front()->role(), QAccessible::ColumnHeader);
                 QCOMPARE(Name(heads.front()), headers.at(column));
@@ -97,10 +98,11 @@ class AccessibleInterfacesTest : public QObject {
             for (const int row : {0, 1, rows - 1}) {
                 const auto heads = table->cellAt(row, 2)->tableCellInterface()->rowHeaderCells();
                 QCOMPARE(Name(heads.value(0)), QString::number(row + 1));
+                QCOMPARE(heads.value(0)->text(QAccessible::Description), QStringLiteral("Pay. #"));
                 for (int column = 0; column < 5; ++column) {
                     QAccessibleInterface* const cell = table->cellAt(row, column);
-                    QCOMPARE(Name(cell), QString::fromStdString(
-                                             window_->Grid().Cell(row + 1, column + 1)));
+                    QCOMPARE(Name(cell),
+                             QString::fromStdString(window_->Grid().Cell(row + 1, column + 1)));
                     QCOMPARE(grid->child(grid->indexOfChild(cell)), cell);
                     QCOMPARE(cell->tableCellInterface()->rowIndex(), row);
                     QCOMPARE(cell->tableCellInterface()->columnIndex(), column);
@@ -130,6 +132,8 @@ class AccessibleInterfacesTest : public QObject {
         QCOMPARE(controls_.sgTable->currentIndex(), controls_.sgTable->model()->index(6, 4));
         QVERIFY(controls_.sgTable->Editing());
         QVERIFY(extra->state().focused && !focused->state().focused);
+        QTest::keyClick(controls_.sgTable, Qt::Key_5);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Extra Pmt."));
     }
 
     // Its value is the date as shown, the selected part the text's selection; its actions are its
@@ -189,7 +193,8 @@ class AccessibleInterfacesTest : public QObject {
     // Pressed through a screen reader, a command answers first and then runs: its box must not
     // keep the screen reader waiting.
     void toolButtonRunsItsCommandAfterThePress() {
-        QAccessibleInterface* const calculate = Accessible(Find<QToolButton>(*window_, "btCalculate"));
+        QAccessibleInterface* const calculate =
+            Accessible(Find<QToolButton>(*window_, "btCalculate"));
         QCOMPARE(calculate->role(), QAccessible::PushButton);
         QCOMPARE(Name(calculate), QStringLiteral("Calculate"));
         calculate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -197,9 +202,10 @@ class AccessibleInterfacesTest : public QObject {
         QTRY_COMPARE(boxes_.infos, QStringList{QStringLiteral("Principal is invalid")});
 
         QAccessibleInterface* const open = Accessible(Find<QToolButton>(*window_, "btOpen"));
-        QCOMPARE(open->actionInterface()->keyBindingsForAction(
-                     QAccessibleActionInterface::pressAction()),
-                 QStringList{QKeySequence(Qt::CTRL | Qt::Key_O).toString(QKeySequence::NativeText)});
+        QCOMPARE(
+            open->actionInterface()->keyBindingsForAction(
+                QAccessibleActionInterface::pressAction()),
+            QStringList{QKeySequence(Qt::CTRL | Qt::Key_O).toString(QKeySequence::NativeText)});
     }
 };
 
