@@ -49,7 +49,9 @@ class ScheduleCell final : public QAccessibleInterface,
                column_ < TableColumns(*view_->model());
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_->window()->windowHandle(); }
+    QWindow* window() const override {
+        return view_ != nullptr ? view_->window()->windowHandle() : nullptr;
+    }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(view_);
     }

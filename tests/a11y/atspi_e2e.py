@@ -62,19 +62,28 @@ def check(condition, message):
 
 
 def start_x_server(folder):
-    """Xvfb on a display number it picks itself, so that parallel runs never meet."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-        stderr=open(os.path.join(folder, "xvfb.log"), "w"))
-    os.close(write_end)
-    with os.fdopen(read_end) as numbers:
-        display = numbers.readline().strip()
-    if not display:
+    """Xvfb on the first free display from 80 up, well away from the numbers people pick by hand.
+
+    A display number is taken through its lock file, which Xvfb claims itself and refuses to share,
+    so runs side by side never meet; -displayfd tells when the server is ready. Without -noreset
+    the server resets when its last client leaves (the accessibility bus launcher is one), and
+    turns away whoever connects meanwhile.
+    """
+    log = open(os.path.join(folder, "xvfb.log"), "w")
+    for number in range(80, 200):
+        if os.path.exists(f"/tmp/.X{number}-lock"):
+            continue
+        read_end, write_end = os.pipe()
+        server = subprocess.Popen(
+            ["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
+        os.close(write_end)
+        with os.fdopen(read_end) as ready:
+            if ready.readline().strip() == str(number):
+                return server, f":{number}"
         server.wait()
-        skip("Xvfb did not start")
-    return server, f":{display}"
+    skip("Xvfb did not start on any display from :80 to :199")
 
 
 def outside(program):
@@ -251,7 +260,6 @@ def inside(program):
     launcher_log = open(os.path.join(folder, "launcher.log"), "w")
     launcher = subprocess.Popen([launcher_path, "--launch-immediately"],
                                 stdout=launcher_log, stderr=subprocess.STDOUT)
-    program_log_path = os.path.join(folder, "program.log")
     calculator = None
     try:
         try:
@@ -264,12 +272,15 @@ def inside(program):
         os.mkdir(runtime, 0o700)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime)
-        with open(program_log_path, "w") as program_log:
+        with open(os.path.join(folder, "program.log"), "w") as program_log:
             calculator = subprocess.Popen([program], env=environment, stdout=program_log,
                                           stderr=subprocess.STDOUT)
-        application = wait_for(
-            "application on the accessibility bus",
-            lambda: find(pyatspi.Registry.getDesktop(0), "application", APPLICATION))
+        def registered():
+            if calculator.poll() is not None:
+                raise Failure(f"the program ended with status {calculator.returncode}")
+            return find(pyatspi.Registry.getDesktop(0), "application", APPLICATION)
+
+        application = wait_for("application on the accessibility bus", registered)
         drive(application)
         print("PASSED: the program reads and works through AT-SPI")
         return 0
@@ -277,8 +288,10 @@ def inside(program):
         print(f"FAILED: {failure}")
         if not isinstance(failure, Failure):
             traceback.print_exc(file=sys.stdout)
-        if os.path.exists(program_log_path):
-            print("--- the program's output:\n" + open(program_log_path).read())
+        for log in ("program.log", "xvfb.log", "launcher.log"):
+            path = os.path.join(folder, log)
+            if os.path.exists(path) and os.path.getsize(path) > 0:
+                print(f"--- {log}:\n" + open(path).read())
         return 1
     finally:
         for process in (calculator, launcher):
