@@ -22,13 +22,16 @@ QLabel* RightAlignedCaption(const char* name, const QString& text, QWidget* pare
     return label;
 }
 
-// Bold, and sized to its text whenever it changes. Its caption names it for screen readers.
-QLabel* TotalLabel(const char* name, QLabel& caption, int left, int top) {
-    auto* const label = Caption(name, QString(), caption.parentWidget(), left, top);
+// A total in its box, bold and sized to its text whenever it changes, after its caption, which
+// names it for screen readers.
+QLabel* CaptionedTotal(const char* captionName, const QString& caption, const char* name,
+                       QWidget* box, int captionRight, int left, int top) {
+    QLabel* const captionLabel = RightAlignedCaption(captionName, caption, box, captionRight, top);
+    auto* const label = Caption(name, QString(), box, left, top);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    caption.setBuddy(label);
+    captionLabel->setBuddy(label);
     return label;
 }
 
@@ -52,18 +55,14 @@ TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
     boxes->addWidget(panel1);
     boxes->addWidget(panel2, 1);
 
-    QLabel* const Label4 =
-        RightAlignedCaption("Label4", QStringLiteral("Payment:"), panel1, 100, 8);
-    lbPayment_ = TotalLabel("lbPayment", *Label4, 112, 8);
-    QLabel* const Label7 =
-        RightAlignedCaption("Label7", QStringLiteral("Total Payments:"), panel1, 100, 24);
-    lbTotalPayments_ = TotalLabel("lbTotalPayments", *Label7, 112, 24);
-    QLabel* const Label6 =
-        RightAlignedCaption("Label6", QStringLiteral("Total Interest:"), panel2, 92, 8);
-    lbInterest_ = TotalLabel("lbInterest", *Label6, 104, 8);
-    QLabel* const Label8 =
-        RightAlignedCaption("Label8", QStringLiteral("Interest Saved:"), panel2, 92, 24);
-    lbIntSaved_ = TotalLabel("lbIntSaved", *Label8, 104, 24);
+    lbPayment_ =
+        CaptionedTotal("Label4", QStringLiteral("Payment:"), "lbPayment", panel1, 100, 112, 8);
+    lbTotalPayments_ = CaptionedTotal("Label7", QStringLiteral("Total Payments:"),
+                                      "lbTotalPayments", panel1, 100, 112, 24);
+    lbInterest_ = CaptionedTotal("Label6", QStringLiteral("Total Interest:"), "lbInterest", panel2,
+                                 92, 104, 8);
+    lbIntSaved_ = CaptionedTotal("Label8", QStringLiteral("Interest Saved:"), "lbIntSaved", panel2,
+                                 92, 104, 24);
     ClearTotals();
 }
 
