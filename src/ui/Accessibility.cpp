@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 #include "ui/AccessibleDatePicker.h"
@@ -100,7 +101,9 @@ QAccessibleInterface* ProgramInterface(const QString& className, QObject* object
     }
     if (className == QLatin1String("QToolButton")) {
         auto* const button = static_cast<QToolButton*>(object);
-        return button->defaultAction() != nullptr ? new AccessibleCommandButton(button) : nullptr;
+        const bool runsACommand = button->defaultAction() != nullptr &&
+                                  button->menu() == nullptr && !button->isCheckable();
+        return runsACommand ? new AccessibleCommandButton(button) : nullptr;
     }
     if (className == QLatin1String("QLabel")) {
         auto* const label = static_cast<QLabel*>(object);
