@@ -16,6 +16,7 @@
 #include "print/qt/PrintJob.h"
 #include "text/DateText.h"
 #include "ui/Accessibility.h"
+#include "ui/BalanceChart.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/InputPanel.h"
@@ -112,6 +113,10 @@ QFrame* TfrmMortMain::BuildCommands() {
     QAction* const Calculate1 = item("Calculate1", QStringLiteral("&Calculate"), {});
     Named(File1_->addSeparator(), "N2");
     QAction* const Exit1 = item("Exit1", QStringLiteral("E&xit"), {});
+    QMenu* const View1 = Named(MainMenu1->addMenu(QStringLiteral("&View")), "View1");
+    View1->setFont(font());
+    QAction* const BalanceChart1 =
+        Named(View1->addAction(QStringLiteral("Balance &Chart")), "BalanceChart1");
     QAction* const About1 = Named(MainMenu1->addAction(QStringLiteral("&About")), "About1");
 
     connect(New1, &QAction::triggered, this, &TfrmMortMain::New1Click);
@@ -122,6 +127,7 @@ QFrame* TfrmMortMain::BuildCommands() {
     connect(Calculate1, &QAction::triggered, this, &TfrmMortMain::Button1Click);
     // Exit closes the main window, which ends the program like closing it through its frame.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(BalanceChart1, &QAction::triggered, this, &TfrmMortMain::BalanceChart1Click);
     connect(About1, &QAction::triggered, this, &TfrmMortMain::About1Click);
 
     QFrame* const pnToolBar = Bevel("pnToolBar", QFrame::Sunken, this);
@@ -294,6 +300,16 @@ void TfrmMortMain::About1Click() {
             // The focus comes back here, and with it the activation check.
             activateWindow();
         }
+    });
+}
+
+void TfrmMortMain::BalanceChart1Click() {
+    RunCommand([this] {
+        if (frmBalanceChart_ == nullptr) {
+            frmBalanceChart_ = new TfrmBalanceChart(
+                *model_, [this] { return ReadInputs(); }, *this);
+        }
+        frmBalanceChart_->ShowAndRaise();
     });
 }
 

@@ -23,6 +23,7 @@ namespace ui {
 class Boxes;
 class Dialogs;
 class InputPanel;
+class TfrmBalanceChart;
 class ScheduleTableModel;
 class ScheduleTableView;
 class TfrmAbout;
@@ -51,6 +52,8 @@ class TfrmMortMain final : public QMainWindow {
     void SaveAs1Click();
     void Print1Click();
     void About1Click();
+    // Shows the balance chart, made the first time it is asked for.
+    void BalanceChart1Click();
 
     // The activation check: grows the window where the frequency box would be cut off.
     void FormActivate();
@@ -93,6 +96,7 @@ class TfrmMortMain final : public QMainWindow {
     DocumentCommands documents_;
     PrintCommand print_;
     TfrmAbout* frmAbout_ = nullptr;
+    TfrmBalanceChart* frmBalanceChart_ = nullptr;
 
     QMenu* File1_ = nullptr;
     InputPanel* pnTerms_ = nullptr;
