@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev llvm
   xvfb xauth poppler-utils imagemagick
   xclip
+  at-spi2-core dbus python3-pyatspi
   cups cups-client cups-filters
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream shared-mime-info lintian

@@ -38,6 +38,7 @@ DatePicker::DatePicker(QWidget* parent)
 
     dropButton_ = new QToolButton(this);
     dropButton_->setObjectName(QStringLiteral("edDateDropDown"));
+    dropButton_->setAccessibleName(QStringLiteral("Calendar"));
     dropButton_->setArrowType(Qt::DownArrow);
     dropButton_->setFocusPolicy(Qt::NoFocus);
     dropButton_->setCursor(Qt::ArrowCursor);

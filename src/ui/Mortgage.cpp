@@ -17,6 +17,7 @@
 #include "loan/Schedule.h"
 #include "print/qt/PrintJob.h"
 #include "text/DateText.h"
+#include "ui/Accessibility.h"
 #include "ui/BalanceChart.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
@@ -78,6 +79,7 @@ QIcon Picture(const char* name) {
 
 TfrmMortMain::TfrmMortMain(Boxes& boxes, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), boxes_(boxes), dialogs_(dialogs), documents_(*this, dialogs) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMortMain"));
     setWindowTitle(QStringLiteral("Corvala Mortgage / Loan Calculator"));
     setFont(DesignFont());

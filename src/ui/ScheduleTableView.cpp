@@ -12,6 +12,7 @@
 
 #include "loan/ScheduleGrid.h"
 #include "text/LocaleFormats.h"
+#include "ui/AccessibleScheduleTable.h"
 #include "ui/LiveCellDelegate.h"
 #include "ui/ScheduleTableModel.h"
 
@@ -181,6 +182,20 @@ void ScheduleTableView::ShowCellsAfterReset() {
     updateGeometries();
     verticalScrollBar()->setValue(scrolledDown_);
     horizontalScrollBar()->setValue(scrolledRight_);
+}
+
+// QTableView tells screen readers about cells by its own count of them, in which the hidden caption
+// row and payment-number column take places; the grid's accessible table leaves both out, so the
+// grid tells about its cells itself.
+void ScheduleTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    AnnounceCurrentCell(*this, current);
+}
+
+void ScheduleTableView::selectionChanged(const QItemSelection& selected,
+                                         const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    AnnounceSelection(*this, selected, deselected);
 }
 
 bool ScheduleTableView::eventFilter(QObject* watched, QEvent* event) {

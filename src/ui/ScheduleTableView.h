@@ -38,6 +38,9 @@ class ScheduleTableView final : public QTableView {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
   private:
     void RememberCurrentCell();

@@ -15,18 +15,23 @@ constexpr int kTotalsHeight = 45;
 constexpr int kTotalsBoxWidth = 209;
 
 // A caption label whose right edge stays where the layout puts it, however wide the font makes it.
-void RightAlignedCaption(const char* name, const QString& text, QWidget* parent, int right,
-                         int top) {
+QLabel* RightAlignedCaption(const char* name, const QString& text, QWidget* parent, int right,
+                            int top) {
     auto* const label = Caption(name, text, parent, 0, top);
     label->move(std::max(0, right - label->width()), top);
+    return label;
 }
 
-// Bold, and sized to its text whenever it changes.
-QLabel* TotalLabel(const char* name, QWidget* parent, int left, int top) {
-    auto* const label = Caption(name, QString(), parent, left, top);
+// A total in its box, bold and sized to its text whenever it changes, after its caption, which
+// names it for screen readers.
+QLabel* CaptionedTotal(const char* captionName, const QString& caption, const char* name,
+                       QWidget* box, int captionRight, int left, int top) {
+    QLabel* const captionLabel = RightAlignedCaption(captionName, caption, box, captionRight, top);
+    auto* const label = Caption(name, QString(), box, left, top);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
+    captionLabel->setBuddy(label);
     return label;
 }
 
@@ -39,6 +44,7 @@ void Show(QLabel* label, const QString& text) {
 
 TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("pnTotals"));
+    setAccessibleName(QStringLiteral("Totals"));
     setFixedHeight(kTotalsHeight);
     QFrame* const panel1 = Bevel("Panel1", QFrame::Sunken, this);
     panel1->setFixedWidth(kTotalsBoxWidth);
@@ -49,14 +55,14 @@ TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
     boxes->addWidget(panel1);
     boxes->addWidget(panel2, 1);
 
-    RightAlignedCaption("Label4", QStringLiteral("Payment:"), panel1, 100, 8);
-    lbPayment_ = TotalLabel("lbPayment", panel1, 112, 8);
-    RightAlignedCaption("Label7", QStringLiteral("Total Payments:"), panel1, 100, 24);
-    lbTotalPayments_ = TotalLabel("lbTotalPayments", panel1, 112, 24);
-    RightAlignedCaption("Label6", QStringLiteral("Total Interest:"), panel2, 92, 8);
-    lbInterest_ = TotalLabel("lbInterest", panel2, 104, 8);
-    RightAlignedCaption("Label8", QStringLiteral("Interest Saved:"), panel2, 92, 24);
-    lbIntSaved_ = TotalLabel("lbIntSaved", panel2, 104, 24);
+    lbPayment_ =
+        CaptionedTotal("Label4", QStringLiteral("Payment:"), "lbPayment", panel1, 100, 112, 8);
+    lbTotalPayments_ = CaptionedTotal("Label7", QStringLiteral("Total Payments:"),
+                                      "lbTotalPayments", panel1, 100, 112, 24);
+    lbInterest_ = CaptionedTotal("Label6", QStringLiteral("Total Interest:"), "lbInterest", panel2,
+                                 92, 104, 8);
+    lbIntSaved_ = CaptionedTotal("Label8", QStringLiteral("Interest Saved:"), "lbIntSaved", panel2,
+                                 92, 104, 24);
     ClearTotals();
 }
 
