@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -18,7 +19,13 @@ void RunBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QPushButton* const ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    // The window that was active gets the keyboard back, and with it the control that had it,
+    // whatever the window manager would choose.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     box.exec();
+    if (active != nullptr) {
+        active->activateWindow();
+    }
 }
 
 }  // namespace

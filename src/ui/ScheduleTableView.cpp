@@ -109,6 +109,7 @@ int ScheduleTableView::WidthForAllColumns() const {
 }
 
 void ScheduleTableView::RememberCurrentCell() {
+    CloseEditorKeepingFocus();
     const QModelIndex current = currentIndex();
     if (current.isValid()) {
         currentRow_ = current.row();
@@ -116,6 +117,24 @@ void ScheduleTableView::RememberCurrentCell() {
     }
     scrolledDown_ = verticalScrollBar()->value();
     scrolledRight_ = horizontalScrollBar()->value();
+}
+
+// The reset would drop an open cell editor, and the focus would pass from it to the next control in
+// the chain, the principal, where the next keystroke would replace the text. Every keystroke is in
+// the grid already, so the editor is closed here without writing again, and the grid keeps the
+// focus: also as the window's remembered focus while a box or dialog is the active window.
+void ScheduleTableView::CloseEditorKeepingFocus() {
+    QWidget* const editor = indexWidget(currentIndex());
+    if (editor == nullptr) {
+        return;
+    }
+    const QWidget* const focused = window()->focusWidget();
+    const bool hadFocus =
+        focused != nullptr && (focused == editor || editor->isAncestorOf(focused));
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (hadFocus) {
+        setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // A reset forgets hidden sections, the selected cell and the scroll position; the grid keeps them

@@ -28,6 +28,7 @@ class ScheduleTableView final : public QTableView {
 
   private:
     void RememberCurrentCell();
+    void CloseEditorKeepingFocus();
     void ShowCellsAfterReset();
     bool PaintCorner(QWidget& corner) const;
 

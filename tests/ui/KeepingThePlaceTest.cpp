@@ -1,0 +1,200 @@
+// The window keeps the person's place: the focus after a command that closes a cell editor, and
+// boxes that give the focus back to the control that had it.
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+#include "Recorders.h"
+#include "WindowState.h"
+#include "loan/ScheduleGrid.h"
+#include "ui/MortAbout.h"
+#include "ui/Mortgage.h"
+#include "ui/QtBoxes.h"
+#include "ui/StartUp.h"
+
+namespace ui {
+
+using testing::Controls;
+using testing::Find;
+using testing::Type;
+using testing::TypeLoan;
+
+namespace {
+
+QString Extra(const TfrmMortMain& window, int row) {
+    return QString::fromStdString(window.Grid().Cell(row, loan::kColExtra));
+}
+
+QStringList EditBoxTexts(const Controls& controls) {
+    return {controls.edPrincipal->text(), controls.edRate->text(), controls.edTerm->text()};
+}
+
+void ShowAndActivate(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) {
+        qFatal("the window never became active");
+    }
+}
+
+}  // namespace
+
+class KeepingThePlaceTest : public QObject {
+    Q_OBJECT
+
+  private:
+    testing::RecordingBoxes boxes_;
+    testing::RecordingDialogs dialogs_;
+    std::unique_ptr<QTemporaryDir> folder_;
+
+    static void CalculateLoan(TfrmMortMain& window) {
+        TypeLoan(window, "100000", "6", "30");
+        QVERIFY(window.Button1Click());
+    }
+
+    // Typed into row 3's "Extra Pmt." cell, its editor left open.
+    static void EditRowThree(const Controls& controls, const QString& text) {
+        controls.sgTable->setFocus();
+        controls.sgTable->setCurrentIndex(controls.sgTable->model()->index(3, loan::kColExtra));
+        Type(text);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sgTableEditor"));
+    }
+
+  private slots:
+    void initTestCase() {
+        PrepareApplication();
+        folder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/loan-XXXXXX");
+        QVERIFY(folder_->isValid());
+    }
+
+    void init() {
+        boxes_.Clear();
+        dialogs_.paths.clear();
+    }
+
+    void commandsLeaveTheFocusInTheGrid_data() {
+        QTest::addColumn<QString>("entry");  // a tool button, a menu item or a shortcut
+        QTest::addColumn<int>("row");        // where the typed key lands
+        for (const char* calculate : {"btCalculate", "Calculate1", "Alt+F C"}) {
+            QTest::newRow(calculate) << calculate << 3;
+        }
+        for (const char* entry : {"btNew", "New1"}) {
+            QTest::newRow(entry) << entry << 1;
+        }
+        for (const char* entry : {"btOpen", "Open1", "Ctrl+O", "btSave", "N1", "Ctrl+S", "btSaveAs",
+                                  "SaveAs1", "Ctrl+A", "btPrint", "Print1", "Ctrl+P", "About1"}) {
+            QTest::newRow(entry) << entry << 3;
+        }
+    }
+    void commandsLeaveTheFocusInTheGrid() {
+        QFETCH(QString, entry);
+        QFETCH(int, row);
+        TfrmMortMain window(boxes_, dialogs_);
+        TfrmAbout about(&window);
+        window.SetAboutBox(&about);
+        const Controls controls(window);
+        ShowAndActivate(window);
+        CalculateLoan(window);
+        // Open reads back the loan on screen, Save writes it there, Save As is asked for it.
+        const QString path = folder_->filePath(QStringLiteral("loan.tsl"));
+        dialogs_.paths.push_back(path);
+        window.SaveAs1Click();
+        dialogs_.paths.push_back(path);
+        EditRowThree(controls, QStringLiteral("300"));
+        if (entry == QStringLiteral("About1")) {
+            QTimer::singleShot(0, &about, [&about] {
+                QTRY_VERIFY(about.isVisible());
+                about.Button1Click();
+            });
+        }
+
+        const QStringList typed = EditBoxTexts(controls);
+        if (entry.startsWith(QStringLiteral("bt"))) {
+            QTest::mouseClick(Find<QToolButton>(window, entry), Qt::LeftButton);
+        } else if (entry.startsWith(QStringLiteral("Alt+"))) {
+            // The menu bar borrows the keyboard, and its menu runs the item of the access letter.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+        } else if (entry.startsWith(QStringLiteral("Ctrl+"))) {
+            const QKeySequence keys(entry);
+            QTest::keyClick(QApplication::focusWidget(), keys[0].key(), Qt::ControlModifier);
+        } else {
+            Find<QAction>(window, entry)->trigger();
+        }
+        QTRY_VERIFY(QApplication::activeWindow() == &window);
+        const QStringList shown = EditBoxTexts(controls);
+        QCOMPARE(controls.sgTable->currentIndex().row(), row);
+        QCOMPARE(controls.sgTable->currentIndex().column(), loan::kColExtra);
+
+        Type(QStringLiteral("7"));
+        QVERIFY(controls.sgTable->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY2(Extra(window, row).endsWith(QLatin1Char('7')), qPrintable(Extra(window, row)));
+        QCOMPARE(EditBoxTexts(controls), shown);
+        if (!entry.contains(QStringLiteral("New")) && !entry.contains(QStringLiteral("Open"))) {
+            QCOMPARE(shown, typed);
+        }
+    }
+
+    // The real boxes give the focus back where it was.
+    void boxesGiveTheFocusBack_data() {
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("information, from a cell editor") << true << "x"
+                                                         << "Information"
+                                                         << "sgTable";
+        QTest::newRow("information, from the rate") << false << "x"
+                                                    << "Information"
+                                                    << "edRate";
+        QTest::newRow("error, from a cell editor") << true << "1000"
+                                                   << "Mortgage / Loan Calculator"
+                                                   << "sgTable";
+        QTest::newRow("error, from the rate") << false << "1000"
+                                              << "Mortgage / Loan Calculator"
+                                              << "edRate";
+    }
+    void boxesGiveTheFocusBack() {
+        QFETCH(bool, editing);
+        QFETCH(QString, rate);
+        QFETCH(QString, title);
+        QFETCH(QString, focusAfter);
+        QtBoxes boxes;
+        TfrmMortMain window(boxes, dialogs_);
+        const Controls controls(window);
+        ShowAndActivate(window);
+        CalculateLoan(window);
+        // A rate of 1000 over a negative term overflows while the rows are built.
+        TypeLoan(window, "100000", rate, "-1");
+        if (editing) {
+            EditRowThree(controls, QStringLiteral("5"));
+        } else {
+            controls.edRate->setFocus();
+        }
+        QString shownTitle;
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            shownTitle = box->windowTitle();
+            box->button(QMessageBox::Ok)->click();
+        });
+        Find<QAction>(window, "Calculate1")->trigger();
+        QCOMPARE(shownTitle, title);
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+        QVERIFY2(QApplication::focusWidget() == Find<QWidget>(window, focusAfter),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+};
+
+}  // namespace ui
+
+QTEST_MAIN(ui::KeepingThePlaceTest)
+#include "KeepingThePlaceTest.moc"
