@@ -7,9 +7,12 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "loan/ScheduleGrid.h"
-#include "text/LocaleFormats.h"
+#include "text/Calendar.h"
+#include "text/DateText.h"
 #include "ui/LiveCellDelegate.h"
 #include "ui/ScheduleTableModel.h"
 
@@ -23,22 +26,20 @@ constexpr auto kEditTriggers = QAbstractItemView::AnyKeyPressed | QAbstractItemV
                                QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::SelectedClicked;
 
-// The widest texts a column shows in an ordinary loan: a caption, a date, a payment in millions.
-int ColumnWidthFor(const QTableView& view, const QAbstractItemModel& model) {
-    QStringList samples{QStringLiteral("$8888888.88")};
-    for (int column = 0; column < model.columnCount(); ++column) {
-        samples.append(model.headerData(column, Qt::Horizontal).toString());
+// The year of a schedule that runs to the row bound has five digits. The window's fonts draw all
+// digits equally wide, and 8 is among the widest where they do not.
+constexpr std::int64_t kWidestYear = 88888;
+constexpr int kWidestDay = 28;
+
+// Every date the schedule can show is at most as wide as one of these: each month of the locale.
+QStringList WidestDates() {
+    QStringList dates;
+    std::string date;
+    for (int month = 1; month <= 12; ++month) {
+        text::FormatScheduleDateInto(date, text::CivilDate{kWidestYear, month, kWidestDay});
+        dates.append(QString::fromStdString(date));
     }
-    for (const std::string& month : text::CurrentLocaleFormats().monthAbbrevs) {
-        samples.append(QString::fromStdString(month) + QStringLiteral(" 28, 8888"));
-    }
-    int widest = 0;
-    for (const QString& sample : samples) {
-        widest = std::max(widest, view.fontMetrics().horizontalAdvance(sample));
-    }
-    // The item's text margins on both sides, and the grid line.
-    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
-    return std::max(kColumnWidth, widest + 2 * margin + 1);
+    return dates;
 }
 
 void FixSections(QHeaderView& header, int size) {
@@ -80,14 +81,43 @@ void ScheduleTableView::SetScheduleModel(ScheduleTableModel* model) {
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
             &ScheduleTableView::RememberCurrentCell);
     connect(model, &QAbstractItemModel::modelReset, this, &ScheduleTableView::ShowCellsAfterReset);
-    // Columns are 72 wide unless the font needs more to show a whole date or payment.
-    horizontalHeader()->setDefaultSectionSize(ColumnWidthFor(*this, *model));
+    FitColumns();
     connect(model, &QAbstractItemModel::headerDataChanged, this, [this] {
         if (corner_ != nullptr) {
             corner_->update();
         }
     });
     ShowCellsAfterReset();
+}
+
+// Columns are 72 wide unless the font needs more for a caption or a payment in millions; the date
+// column also fits the widest date in the locale's month names.
+void ScheduleTableView::FitColumns() {
+    if (model() == nullptr) {
+        return;
+    }
+    QStringList samples{QStringLiteral("$8888888.88")};
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        samples.append(model()->headerData(column, Qt::Horizontal).toString());
+    }
+    const int width = std::max(kColumnWidth, CellWidthFor(samples));
+    horizontalHeader()->setDefaultSectionSize(width);
+    horizontalHeader()->resizeSection(loan::kColDate, std::max(width, CellWidthFor(WidestDates())));
+}
+
+// The width of the widest of the texts in a cell, by the style's own measure of an item with its
+// margins, and the grid line.
+int ScheduleTableView::CellWidthFor(const QStringList& texts) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    int widest = 0;
+    for (const QString& text : texts) {
+        option.text = text;
+        widest = std::max(
+            widest, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, this).width());
+    }
+    return widest + (showGrid() ? 1 : 0);
 }
 
 void ScheduleTableView::SetEditing(bool editing) {

@@ -1,7 +1,9 @@
 // The schedule grid: the caption row and the payment-number column stay in place as the headers,
-// every cell is 72 × 24, and typing can be switched on and off as the selected cell moves.
+// every cell is 72 × 24 (wider where a text needs it), and typing can be switched on and off as the
+// selected cell moves.
 #pragma once
 
+#include <QStringList>
 #include <QTableView>
 
 namespace ui {
@@ -20,6 +22,10 @@ class ScheduleTableView final : public QTableView {
     void SetEditing(bool editing);
     bool Editing() const;
 
+    // Widens the columns where the font or the locale's month names need more than the layout's
+    // width; the window asks again when the locale changes.
+    void FitColumns();
+
     // The width that shows every column beside the payment numbers and a vertical scroll bar.
     int WidthForAllColumns() const;
 
@@ -31,6 +37,7 @@ class ScheduleTableView final : public QTableView {
     void CloseEditorKeepingFocus();
     void ShowCellsAfterReset();
     bool PaintCorner(QWidget& corner) const;
+    int CellWidthFor(const QStringList& texts) const;
 
     QWidget* corner_ = nullptr;
     int currentRow_ = 1;

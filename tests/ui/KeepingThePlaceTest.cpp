@@ -1,22 +1,28 @@
-// The window keeps the person's place: the focus after a command that closes a cell editor, and
-// boxes that give the focus back to the control that had it.
+// The window keeps the person's place: the focus after a command that closes a cell editor, boxes
+// that give the focus back to the control that had it, and dates shown whole.
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
+#include <string>
 
 #include "Recorders.h"
 #include "WindowState.h"
 #include "loan/ScheduleGrid.h"
+#include "text/DateText.h"
+#include "text/LocaleFormats.h"
 #include "ui/MortAbout.h"
 #include "ui/Mortgage.h"
 #include "ui/QtBoxes.h"
 #include "ui/StartUp.h"
+#include "ui/SystemLocale.h"
 
 namespace ui {
 
@@ -191,6 +197,36 @@ class KeepingThePlaceTest : public QObject {
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QVERIFY2(QApplication::focusWidget() == Find<QWidget>(window, focusAfter),
                  qPrintable(QApplication::focusWidget()->objectName()));
+    }
+
+    // Under the locale's month names, every date up to a five-digit year shows whole.
+    void datesShowWhole_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("de_DE") << "de_DE";
+        QTest::newRow("C") << "C";
+    }
+    void datesShowWhole() {
+        QFETCH(QString, locale);
+        const text::ScopedLocaleFormats formats(LocaleFormatsFrom(QLocale(locale)));
+        TfrmMortMain window(boxes_, dialogs_);
+        const Controls controls(window);
+        CalculateLoan(window);
+        // The room the style leaves for an item's text inside the cell.
+        const QStyle* const style = controls.sgTable->style();
+        const int textRoom =
+            controls.sgTable->visualRect(controls.sgTable->model()->index(1, loan::kColDate))
+                .width() -
+            2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, controls.sgTable) + 1);
+        const QFontMetricsF metrics(controls.sgTable->font());
+        std::string date;
+        for (int month = 1; month <= 12; ++month) {
+            text::FormatScheduleDateInto(date, text::CivilDate{10333, month, 1});
+            const QString shown = QString::fromStdString(date);
+            QVERIFY2(metrics.horizontalAdvance(shown) <= textRoom, qPrintable(shown));
+        }
+        // The other columns keep their width.
+        QCOMPARE(controls.sgTable->columnWidth(loan::kColRemaining),
+                 controls.sgTable->horizontalHeader()->defaultSectionSize());
     }
 };
 
