@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -42,6 +44,20 @@ QStringList WidestDates() {
     return dates;
 }
 
+// Beyond the last column and below the last row the grid is empty, and looks it: the headers leave
+// that area to the cells' own background instead of their grey.
+class EmptyAreaStyle final : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_HeaderEmptyArea) {
+            painter->fillRect(option->rect, option->palette.brush(QPalette::Base));
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 void FixSections(QHeaderView& header, int size) {
     header.setSectionResizeMode(QHeaderView::Fixed);
     header.setMinimumSectionSize(size);
@@ -68,6 +84,11 @@ ScheduleTableView::ScheduleTableView(QWidget* parent) : QTableView(parent) {
     setCornerButtonEnabled(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new LiveCellDelegate(this));
+
+    auto* const headerStyle = new EmptyAreaStyle;
+    headerStyle->setParent(this);
+    horizontalHeader()->setStyle(headerStyle);
+    verticalHeader()->setStyle(headerStyle);
 
     // The top-left corner stands above the payment numbers and carries their caption.
     corner_ = findChild<QAbstractButton*>();

@@ -1,5 +1,6 @@
 // The window keeps the person's place: the focus after a command that closes a cell editor, boxes
-// that give the focus back to the control that had it, and dates shown whole.
+// that give the focus back to the control that had it, dates shown whole, and a grid that looks
+// empty where it is.
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -227,6 +228,21 @@ class KeepingThePlaceTest : public QObject {
         // The other columns keep their width.
         QCOMPARE(controls.sgTable->columnWidth(loan::kColRemaining),
                  controls.sgTable->horizontalHeader()->defaultSectionSize());
+    }
+
+    // Right of the last column and below the last row the grid is empty, not a header.
+    void emptyAreaLooksLikeTheGrid() {
+        TfrmMortMain window(boxes_, dialogs_);
+        window.resize(1000, window.height());
+        ShowAndActivate(window);
+        QHeaderView* const columns = Find<QTableView>(window, "sgTable")->horizontalHeader();
+        QHeaderView* const rows = Find<QTableView>(window, "sgTable")->verticalHeader();
+        QVERIFY(columns->length() < columns->width() - 4);
+        QVERIFY(rows->length() < rows->height() - 4);
+        const QColor empty = columns->palette().color(QPalette::Base);
+        QCOMPARE(columns->grab().toImage().pixelColor(columns->width() - 2, columns->height() / 2),
+                 empty);
+        QCOMPARE(rows->grab().toImage().pixelColor(rows->width() / 2, rows->height() - 2), empty);
     }
 };
 
