@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
+  libxcb1-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils imagemagick
   cups cups-client cups-filters

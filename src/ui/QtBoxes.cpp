@@ -6,14 +6,29 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/StartUp.h"
+
 namespace ui {
 
 namespace {
 
+// A message box that stands in the middle of the screen, frame included, once it has taken the
+// size its text needs.
+class CentredBox final : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CenterOnScreen(*this);
+    }
+};
+
 // Both boxes belong to the application rather than to one window: every window of the program
 // waits while one shows, and the box stands in the middle of the screen.
 void RunBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, text, QMessageBox::NoButton);
+    CentredBox box(icon, title, text, QMessageBox::NoButton);
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
     QPushButton* const ok = box.addButton(QMessageBox::Ok);

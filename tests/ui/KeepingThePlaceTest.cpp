@@ -1,6 +1,6 @@
 // The window keeps the person's place: the focus after a command that closes a cell editor, boxes
-// that give the focus back to the control that had it, dates shown whole, and a grid that looks
-// empty where it is.
+// that give the focus back to the control that had it, windows centred with their frames, dates
+// shown whole, and a grid that looks empty where it is.
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -24,6 +24,7 @@
 #include "ui/QtBoxes.h"
 #include "ui/StartUp.h"
 #include "ui/SystemLocale.h"
+#include "ui/WindowFrame.h"
 
 namespace ui {
 
@@ -198,6 +199,23 @@ class KeepingThePlaceTest : public QObject {
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QVERIFY2(QApplication::focusWidget() == Find<QWidget>(window, focusAfter),
                  qPrintable(QApplication::focusWidget()->objectName()));
+    }
+
+    void centredFrameIncluded_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QPoint>("client");
+        QTest::newRow("no frame") << QRect(0, 0, 1280, 1024) << QMargins() << QPoint(349, 311);
+        QTest::newRow("title bar and borders")
+            << QRect(0, 0, 1280, 1024) << QMargins(1, 20, 1, 5) << QPoint(349, 319);
+        QTest::newRow("below a panel")
+            << QRect(0, 30, 1280, 994) << QMargins(1, 20, 1, 5) << QPoint(349, 334);
+    }
+    void centredFrameIncluded() {
+        QFETCH(QRect, screen);
+        QFETCH(QMargins, frame);
+        QFETCH(QPoint, client);
+        QCOMPARE(CentredClientPosition(screen, QSize(581, 401), frame), client);
     }
 
     // Under the locale's month names, every date up to a five-digit year shows whole.
