@@ -1,6 +1,6 @@
 // The window keeps the person's place: the focus after a command that closes a cell editor, boxes
-// that give the focus back to the control that had it, windows centred with their frames, dates
-// shown whole, and a grid that looks empty where it is.
+// that give the focus back to the control that had it, windows centred with their frames, and box
+// titles, dates and the grid shown whole.
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -150,8 +150,8 @@ class KeepingThePlaceTest : public QObject {
         }
     }
 
-    // The real boxes give the focus back where it was.
-    void boxesGiveTheFocusBack_data() {
+    // The real boxes: each at least as wide as its title needs, and the focus back where it was.
+    void boxesShowTheirTitlesAndGiveTheFocusBack_data() {
         QTest::addColumn<bool>("editing");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("title");
@@ -169,7 +169,7 @@ class KeepingThePlaceTest : public QObject {
                                               << "Mortgage / Loan Calculator"
                                               << "edRate";
     }
-    void boxesGiveTheFocusBack() {
+    void boxesShowTheirTitlesAndGiveTheFocusBack() {
         QFETCH(bool, editing);
         QFETCH(QString, rate);
         QFETCH(QString, title);
@@ -187,15 +187,23 @@ class KeepingThePlaceTest : public QObject {
             controls.edRate->setFocus();
         }
         QString shownTitle;
+        int width = 0;
         QTimer::singleShot(0, this, [&] {
             QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
             auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
             shownTitle = box->windowTitle();
+            width = box->width();
             box->button(QMessageBox::Ok)->click();
         });
         Find<QAction>(window, "Calculate1")->trigger();
         QCOMPARE(shownTitle, title);
+        QFont titleFont = QApplication::font();
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        // A centred title between the frame's icon and three buttons.
+        QVERIFY(width >= metrics.horizontalAdvance(title) + 8 * metrics.height());
+
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QVERIFY2(QApplication::focusWidget() == Find<QWidget>(window, focusAfter),
                  qPrintable(QApplication::focusWidget()->objectName()));
