@@ -2,9 +2,7 @@
 // that give the focus back to the control that had it, windows centred with their frames, and box
 // titles, dates and the grid shown whole.
 #include <QApplication>
-#include <QFile>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -122,7 +120,6 @@ class KeepingThePlaceTest : public QObject {
             });
         }
 
-        const QStringList typed = EditBoxTexts(controls);
         if (entry.startsWith(QStringLiteral("bt"))) {
             QTest::mouseClick(Find<QToolButton>(window, entry), Qt::LeftButton);
         } else if (entry.startsWith(QStringLiteral("Alt+"))) {
@@ -145,41 +142,28 @@ class KeepingThePlaceTest : public QObject {
         QVERIFY(controls.sgTable->isAncestorOf(QApplication::focusWidget()));
         QVERIFY2(Extra(window, row).endsWith(QLatin1Char('7')), qPrintable(Extra(window, row)));
         QCOMPARE(EditBoxTexts(controls), shown);
-        if (!entry.contains(QStringLiteral("New")) && !entry.contains(QStringLiteral("Open"))) {
-            QCOMPARE(shown, typed);
-        }
     }
 
     // The real boxes: each at least as wide as its title needs, and the focus back where it was.
     void boxesShowTheirTitlesAndGiveTheFocusBack_data() {
-        QTest::addColumn<bool>("editing");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("information, from a cell editor") << true << "x"
-                                                         << "Information"
-                                                         << "sgTable";
-        QTest::newRow("information, from the rate") << false << "x"
-                                                    << "Information"
-                                                    << "edRate";
-        QTest::newRow("error, from a cell editor") << true << "1000"
-                                                   << "Mortgage / Loan Calculator"
-                                                   << "sgTable";
-        QTest::newRow("error, from the rate") << false << "1000"
-                                              << "Mortgage / Loan Calculator"
-                                              << "edRate";
+        QTest::addColumn<bool>("editing");  // in a cell, or in the rate
+        QTest::addColumn<QString>("rate");  // "x" is refused; 1000 over a negative term overflows
+        QTest::newRow("information, from a cell editor") << true << "x";
+        QTest::newRow("information, from the rate") << false << "x";
+        QTest::newRow("error, from a cell editor") << true << "1000";
+        QTest::newRow("error, from the rate") << false << "1000";
     }
     void boxesShowTheirTitlesAndGiveTheFocusBack() {
         QFETCH(bool, editing);
         QFETCH(QString, rate);
-        QFETCH(QString, title);
-        QFETCH(QString, focusAfter);
+        const QString title = rate == QStringLiteral("x")
+                                  ? QStringLiteral("Information")
+                                  : QStringLiteral("Mortgage / Loan Calculator");
         QtBoxes boxes;
         TfrmMortMain window(boxes, dialogs_);
         const Controls controls(window);
         ShowAndActivate(window);
         CalculateLoan(window);
-        // A rate of 1000 over a negative term overflows while the rows are built.
         TypeLoan(window, "100000", rate, "-1");
         if (editing) {
             EditRowThree(controls, QStringLiteral("5"));
@@ -205,7 +189,9 @@ class KeepingThePlaceTest : public QObject {
         QVERIFY(width >= metrics.horizontalAdvance(title) + 8 * metrics.height());
 
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
-        QVERIFY2(QApplication::focusWidget() == Find<QWidget>(window, focusAfter),
+        QWidget* const focusAfter =
+            editing ? static_cast<QWidget*>(controls.sgTable) : controls.edRate;
+        QVERIFY2(QApplication::focusWidget() == focusAfter,
                  qPrintable(QApplication::focusWidget()->objectName()));
     }
 
