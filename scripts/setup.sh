@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   libgl-dev
+  libxcb1-dev
   clang libclang-rt-14-dev llvm
   xvfb xauth poppler-utils imagemagick
   xclip

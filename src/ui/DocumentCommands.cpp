@@ -39,10 +39,13 @@ std::int32_t PaymentsToRead(const loan::LoanInputs& inputs) {
     return loan::NumberOfPayments(months, periodsPerYear);
 }
 
-// Rows past the opened loan's payments may still hold the previous loan's extra payments; a later,
-// longer schedule would bring them back under a loan they never belonged to.
+// Hidden rows past the opened loan's payments may still hold the previous loan's extra payments; a
+// later, longer schedule would bring them back under a loan they never belonged to. Rows still
+// shown (the first calculation stopped before changing the schedule) keep what the person sees in
+// them.
 void ForgetExtraPaymentsAfter(loan::ScheduleGrid& grid, std::int32_t lastPayment) {
-    const std::int64_t firstRow = std::max<std::int64_t>(lastPayment, 0) + 1;
+    const std::int64_t firstRow =
+        std::max<std::int64_t>(std::int64_t{lastPayment} + 1, grid.RowCount());
     for (std::int64_t row = firstRow; row < grid.StoredRows(); ++row) {
         grid.SetCell(static_cast<int>(row), loan::kColExtra, {});
     }

@@ -1,5 +1,6 @@
 #include "ui/LiveCellDelegate.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace ui {
@@ -16,6 +17,17 @@ QWidget* LiveCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
     }
     return editor;
+}
+
+// Alt lends the keyboard to the menu bar, which gives it back when its menu closes. The editor
+// stays open meanwhile, so the focus comes back to the cell and not to nowhere, whether a command
+// ran from the menu or the menu was left.
+bool LiveCellDelegate::eventFilter(QObject* editor, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+        return false;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
 }
 
 }  // namespace ui

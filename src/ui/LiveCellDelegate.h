@@ -14,6 +14,9 @@ class LiveCellDelegate final : public QStyledItemDelegate {
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
 };
 
 }  // namespace ui

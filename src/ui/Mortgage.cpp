@@ -343,6 +343,7 @@ void TfrmMortMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
         ReadSystemLocaleMarks();
         pnTerms_->FollowSystemDateFormat();
+        sgTable_->FitColumns();
     }
     QMainWindow::changeEvent(event);
 }

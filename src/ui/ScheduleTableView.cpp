@@ -5,14 +5,20 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "loan/ScheduleGrid.h"
 #include "text/LocaleFormats.h"
 #include "ui/AccessibleScheduleTable.h"
+#include "text/Calendar.h"
+#include "text/DateText.h"
 #include "ui/LiveCellDelegate.h"
 #include "ui/ScheduleTableModel.h"
 
@@ -26,23 +32,35 @@ constexpr auto kEditTriggers = QAbstractItemView::AnyKeyPressed | QAbstractItemV
                                QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::SelectedClicked;
 
-// The widest texts a column shows in an ordinary loan: a caption, a date, a payment in millions.
-int ColumnWidthFor(const QTableView& view, const QAbstractItemModel& model) {
-    QStringList samples{QStringLiteral("$8888888.88")};
-    for (int column = 0; column < model.columnCount(); ++column) {
-        samples.append(model.headerData(column, Qt::Horizontal).toString());
+// The year of a schedule that runs to the row bound has five digits. The window's fonts draw all
+// digits equally wide, and 8 is among the widest where they do not.
+constexpr std::int64_t kWidestYear = 88888;
+constexpr int kWidestDay = 28;
+
+// Every date the schedule can show is at most as wide as one of these: each month of the locale.
+QStringList WidestDates() {
+    QStringList dates;
+    std::string date;
+    for (int month = 1; month <= 12; ++month) {
+        text::FormatScheduleDateInto(date, text::CivilDate{kWidestYear, month, kWidestDay});
+        dates.append(QString::fromStdString(date));
     }
-    for (const std::string& month : text::CurrentLocaleFormats().monthAbbrevs) {
-        samples.append(QString::fromStdString(month) + QStringLiteral(" 28, 8888"));
-    }
-    int widest = 0;
-    for (const QString& sample : samples) {
-        widest = std::max(widest, view.fontMetrics().horizontalAdvance(sample));
-    }
-    // The item's text margins on both sides, and the grid line.
-    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
-    return std::max(kColumnWidth, widest + 2 * margin + 1);
+    return dates;
 }
+
+// Beyond the last column and below the last row the grid is empty, and looks it: the headers leave
+// that area to the cells' own background instead of their grey.
+class EmptyAreaStyle final : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_HeaderEmptyArea) {
+            painter->fillRect(option->rect, option->palette.brush(QPalette::Base));
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 void FixSections(QHeaderView& header, int size) {
     header.setSectionResizeMode(QHeaderView::Fixed);
@@ -71,6 +89,11 @@ ScheduleTableView::ScheduleTableView(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new LiveCellDelegate(this));
 
+    auto* const headerStyle = new EmptyAreaStyle;
+    headerStyle->setParent(this);
+    horizontalHeader()->setStyle(headerStyle);
+    verticalHeader()->setStyle(headerStyle);
+
     // The top-left corner stands above the payment numbers and carries their caption.
     corner_ = findChild<QAbstractButton*>();
     if (corner_ != nullptr) {
@@ -83,14 +106,43 @@ void ScheduleTableView::SetScheduleModel(ScheduleTableModel* model) {
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
             &ScheduleTableView::RememberCurrentCell);
     connect(model, &QAbstractItemModel::modelReset, this, &ScheduleTableView::ShowCellsAfterReset);
-    // Columns are 72 wide unless the font needs more to show a whole date or payment.
-    horizontalHeader()->setDefaultSectionSize(ColumnWidthFor(*this, *model));
+    FitColumns();
     connect(model, &QAbstractItemModel::headerDataChanged, this, [this] {
         if (corner_ != nullptr) {
             corner_->update();
         }
     });
     ShowCellsAfterReset();
+}
+
+// Columns are 72 wide unless the font needs more for a caption or a payment in millions; the date
+// column also fits the widest date in the locale's month names.
+void ScheduleTableView::FitColumns() {
+    if (model() == nullptr) {
+        return;
+    }
+    QStringList samples{QStringLiteral("$8888888.88")};
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        samples.append(model()->headerData(column, Qt::Horizontal).toString());
+    }
+    const int width = std::max(kColumnWidth, CellWidthFor(samples));
+    horizontalHeader()->setDefaultSectionSize(width);
+    horizontalHeader()->resizeSection(loan::kColDate, std::max(width, CellWidthFor(WidestDates())));
+}
+
+// The width of the widest of the texts in a cell, by the style's own measure of an item with its
+// margins, and the grid line.
+int ScheduleTableView::CellWidthFor(const QStringList& texts) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    int widest = 0;
+    for (const QString& text : texts) {
+        option.text = text;
+        widest = std::max(
+            widest, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, this).width());
+    }
+    return widest + (showGrid() ? 1 : 0);
 }
 
 void ScheduleTableView::SetEditing(bool editing) {
@@ -109,16 +161,6 @@ int ScheduleTableView::WidthForAllColumns() const {
         width += horizontalHeader()->sectionSize(column);
     }
     return width;
-}
-
-void ScheduleTableView::FinishEditing() {
-    if (state() != QAbstractItemView::EditingState) {
-        return;
-    }
-    if (QWidget* const editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
 }
 
 void ScheduleTableView::keyPressEvent(QKeyEvent* event) {
@@ -156,6 +198,7 @@ QPoint ScheduleTableView::MenuPointForCurrentCell() const {
 }
 
 void ScheduleTableView::RememberCurrentCell() {
+    FinishEditing();
     const QModelIndex current = currentIndex();
     if (current.isValid()) {
         currentRow_ = current.row();
@@ -163,6 +206,24 @@ void ScheduleTableView::RememberCurrentCell() {
     }
     scrolledDown_ = verticalScrollBar()->value();
     scrolledRight_ = horizontalScrollBar()->value();
+}
+
+// The reset would drop an open cell editor, and the focus would pass from it to the next control in
+// the chain, the principal, where the next keystroke would replace the text. Every keystroke is in
+// the grid already, so the editor is closed here without writing again, and the grid keeps the
+// focus: also as the window's remembered focus while a box or dialog is the active window.
+void ScheduleTableView::FinishEditing() {
+    QWidget* const editor = indexWidget(currentIndex());
+    if (editor == nullptr) {
+        return;
+    }
+    const QWidget* const focused = window()->focusWidget();
+    const bool hadFocus =
+        focused != nullptr && (focused == editor || editor->isAncestorOf(focused));
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (hadFocus) {
+        setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // A reset forgets hidden sections, the selected cell and the scroll position; the grid keeps them

@@ -1,7 +1,9 @@
 // The schedule grid: the caption row and the payment-number column stay in place as the headers,
-// every cell is 72 × 24, and typing can be switched on and off as the selected cell moves.
+// every cell is 72 × 24 (wider where a text needs it), and typing can be switched on and off as the
+// selected cell moves.
 #pragma once
 
+#include <QStringList>
 #include <QTableView>
 
 namespace ui {
@@ -20,10 +22,14 @@ class ScheduleTableView final : public QTableView {
     void SetEditing(bool editing);
     bool Editing() const;
 
+    // Widens the columns where the font or the locale's month names need more than the layout's
+    // width; the window asks again when the locale changes.
+    void FitColumns();
+
     // The width that shows every column beside the payment numbers and a vertical scroll bar.
     int WidthForAllColumns() const;
 
-    // Puts the open cell editor's text into its cell and closes it; the focus stays in the grid.
+    // Closes the open cell editor (its text is in the cell already); the focus stays in the grid.
     void FinishEditing();
 
   signals:
@@ -47,6 +53,7 @@ class ScheduleTableView final : public QTableView {
     void ShowCellsAfterReset();
     bool PaintCorner(QWidget& corner) const;
     QPoint MenuPointForCurrentCell() const;
+    int CellWidthFor(const QStringList& texts) const;
 
     QWidget* corner_ = nullptr;
     int currentRow_ = 1;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/SystemLocale.h"
+#include "ui/WindowFrame.h"
 
 namespace ui {
 
@@ -23,9 +24,11 @@ void CenterOnScreen(QWidget& window) {
     if (screen == nullptr) {
         return;
     }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    // Placed by its client area: the window manager keeps the client where it is asked to be and
+    // puts its frame around it, a frame Qt knows nothing of before the window is shown.
+    const QPoint client =
+        CentredClientPosition(screen->availableGeometry(), window.size(), FrameMargins(window));
+    window.setGeometry(QRect(client, window.size()));
 }
 
 }  // namespace ui

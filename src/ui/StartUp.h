@@ -14,7 +14,8 @@ inline constexpr const char* kDesktopFileName = "com.tessary.MortgageCalculator"
 // Sets the application title (the error box's caption) and icon, and reads the locale settings.
 void PrepareApplication();
 
-// Places a window in the middle of the screen it is on (the primary one before it is shown).
+// Places a window, frame included, in the middle of the screen it is on (the primary one before it
+// is shown).
 void CenterOnScreen(QWidget& window);
 
 }  // namespace ui

@@ -406,17 +406,21 @@ class DocumentCommandsTest : public QObject {
     }
 
     // The loan on screen has extra payments past the opened loan's length, hidden after the first
-    // calculation of Open, or still shown when that calculation stopped at the file's principal.
+    // calculation of Open and then forgotten, or still shown, and kept, when that calculation
+    // stopped at the file's principal.
     void openForgetsExtraPaymentsPastTheOpenedLoan_data() {
         QTest::addColumn<QByteArray>("principal");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("rows hidden") << QByteArray("150000") << QStringList();
+        QTest::addColumn<QString>("keptAt200");
+        QTest::newRow("rows hidden") << QByteArray("150000") << QStringList() << QString();
         QTest::newRow("rows still shown")
-            << QByteArray("x") << QStringList{"Principal is invalid", "Principal is invalid"};
+            << QByteArray("x") << QStringList{"Principal is invalid", "Principal is invalid"}
+            << QStringLiteral("400.00");
     }
     void openForgetsExtraPaymentsPastTheOpenedLoan() {
         QFETCH(QByteArray, principal);
         QFETCH(QStringList, messages);
+        QFETCH(QString, keptAt200);
         TypeLoan(*window_, "100000", "6", "30");
         QVERIFY(window_->Button1Click());
         TypeExtra(10, "300");
@@ -430,14 +434,23 @@ class DocumentCommandsTest : public QObject {
         QVERIFY(boxes_.errors.isEmpty());
         QCOMPARE(Extra(*window_, 2), QStringLiteral("100.00"));
         QCOMPARE(Extra(*window_, 10), QStringLiteral("0.00"));
-        QVERIFY(Extra(*window_, 200).isEmpty());
+        QCOMPARE(Extra(*window_, 200), keptAt200);
+        // No shown row is left without its extra payment.
+        for (int row = 1; row < window_->Grid().RowCount(); ++row) {
+            QVERIFY(!Extra(*window_, row).isEmpty());
+        }
 
         TypeLoan(*window_, "150000", "6", "30");
         QVERIFY(window_->Button1Click());
         QVERIFY(window_->Grid().RowCount() > 200);
         for (int row = 1; row < window_->Grid().RowCount(); ++row) {
-            QCOMPARE(Extra(*window_, row),
-                     row == 2 ? QStringLiteral("100.00") : QStringLiteral("0.00"));
+            QString extra = QStringLiteral("0.00");
+            if (row == 2) {
+                extra = QStringLiteral("100.00");
+            } else if (row == 200 && !keptAt200.isEmpty()) {
+                extra = keptAt200;
+            }
+            QCOMPARE(Extra(*window_, row), extra);
         }
     }
 
