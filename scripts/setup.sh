@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils imagemagick
   cups cups-client cups-filters
+  libcups2-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
