@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "SampleLoans.h"
 #include "loan/LoanInputs.h"
 #include "loan/ScheduleGrid.h"
 #include "loanfile/IniFile.h"
@@ -21,25 +24,21 @@ void Check(bool holds) {
     }
 }
 
+// The sample loan, with a unit and frequency that differ from a new loan's, so that a lost entry
+// shows.
 loan::LoanInputs SavedLoan() {
-    loan::LoanInputs inputs;
-    inputs.principal = "150000";
-    inputs.rate = "6.5";
-    inputs.term = "30";
+    loan::LoanInputs inputs = loanfile::testing::SampleLoan();
     inputs.termUnit = loan::kTermUnitMonths;
     inputs.frequency = "Semi-Monthly";
-    inputs.startDate = 45292;
     return inputs;
 }
 
 loan::ScheduleGrid SavedGrid() {
-    loan::ScheduleGrid grid;
-    grid.SetRowCount(kRows + 1);
-    for (int row = 1; row <= kRows; ++row) {
-        grid.SetCell(row, loan::kColPayNumber, std::to_string(row));
-        grid.SetCell(row, loan::kColExtra, row % 3 == 0 ? std::to_string(row) + ".00" : "0.00");
+    std::vector<std::pair<int, std::string>> extras;
+    for (int row = 3; row <= kRows; row += 3) {
+        extras.emplace_back(row, std::to_string(row) + ".00");
     }
-    return grid;
+    return loanfile::testing::SampleGrid(kRows, extras);
 }
 
 }  // namespace

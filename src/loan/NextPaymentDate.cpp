@@ -7,12 +7,6 @@ namespace loan {
 
 namespace {
 
-int DaysInMonth(std::int64_t year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
 text::CivilDate FirstOfNextMonth(const text::CivilDate& date) {
     return date.month == 12 ? text::CivilDate{date.year + 1, 1, 1}
                             : text::CivilDate{date.year, date.month + 1, 1};
@@ -21,7 +15,7 @@ text::CivilDate FirstOfNextMonth(const text::CivilDate& date) {
 // At most 14 days: never more than one month ahead.
 text::CivilDate DaysLater(const text::CivilDate& date, int days) {
     text::CivilDate later{date.year, date.month, date.day + days};
-    const int daysInMonth = DaysInMonth(date.year, date.month);
+    const int daysInMonth = text::DaysInMonth(date.year, date.month);
     if (later.day > daysInMonth) {
         later = FirstOfNextMonth(date);
         later.day = date.day + days - daysInMonth;

@@ -1,7 +1,6 @@
 #include "loanfile/IniFile.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "text/Exceptions.h"
@@ -14,7 +13,7 @@ namespace {
 // A value reads back as at most its first 1023 bytes, as loan files always have (a 1024-byte
 // buffer with its terminating zero).
 constexpr std::size_t kMaxValueLength = 1023;
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // A name or value that held a line feed would break its line in two and could forge entries; it
 // is written up to the line feed, which is also all a reader would ever get back.
@@ -22,16 +21,11 @@ std::string_view FirstLine(std::string_view text) {
     return text.substr(0, text.find('\n'));
 }
 
-void EndLastLine(std::string& out) {
-    if (!out.empty() && out.back() != '\n') {
-        out += kLineEnd;
-    }
-}
-
-void AppendEntry(std::string& out, std::string_view key, std::string_view value) {
-    out += key;
-    out += '=';
-    out += value;
+std::string EntryLine(std::string_view key, std::string_view value, std::string_view ending) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size() + ending.size());
+    line.append(key).append("=").append(value).append(ending);
+    return line;
 }
 
 }  // namespace
@@ -40,80 +34,72 @@ TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
     LoadedFile loaded = LoadFileText(path_);
     state_ = loaded.state;
     original_ = std::move(loaded.contents);
+    SplitLines();
 }
 
 TIniFile::TIniFile(std::string path, std::string contents)
-    : path_(std::move(path)), state_(LoadedFile::State::Read), original_(std::move(contents)) {}
-
-bool TIniFile::IsErased(std::string_view section) const {
-    return std::any_of(erased_.begin(), erased_.end(),
-                       [&](const std::string& erased) { return SameName(erased, section); });
+    : path_(std::move(path)), state_(LoadedFile::State::Read), original_(std::move(contents)) {
+    SplitLines();
 }
 
-std::optional<TIniFile::FoundSection> TIniFile::FindSection(std::string_view section) const {
-    if (IsErased(section)) {
-        return std::nullopt;
+void TIniFile::SplitLines() {
+    std::string_view text = original_;
+    // A mark with nothing after it stays a line of its own, as it always has.
+    if (text.starts_with(kByteOrderMark) && text.size() > kByteOrderMark.size()) {
+        byteOrderMark_ = text.substr(0, kByteOrderMark.size());
+        text.remove_prefix(kByteOrderMark.size());
     }
-    for (const auto& [folded, found] : sectionCache_) {
-        if (SameName(folded, section)) {
-            return found;
-        }
+    // New lines end as the file's first line does.
+    const std::size_t firstEnd = text.find('\n');
+    if (firstEnd != std::string_view::npos) {
+        lineEnd_ = firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
     }
-    std::optional<FoundSection> found;
-    for (std::size_t pos = 0; pos < original_.size();) {
-        const IniLine line = LineAt(original_, pos);
-        const IniLineParts parts = ParseLine(LineContent(original_, line));
+    sections_.emplace_back();
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        const std::string_view line =
+            newline == std::string_view::npos ? text : text.substr(0, newline + 1);
+        text.remove_prefix(line.size());
+        const IniLineParts parts = ParseLine(LineContent(line));
         if (parts.kind == IniLineKind::Section) {
-            if (found) {
-                found->end = line.begin;
-                break;
-            }
-            if (SameName(parts.name, section)) {
-                found = FoundSection{line.begin, line.end, original_.size()};
+            sections_.push_back(Section{parts.name, {}, nullptr});
+        }
+        sections_.back().lines.push_back(line);
+    }
+}
+
+std::size_t TIniFile::FindSection(std::string_view name) const {
+    if (lastFound_ < sections_.size() && SameName(sections_[lastFound_].name, name)) {
+        return lastFound_;
+    }
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (SameName(sections_[i].name, name)) {
+            return lastFound_ = i;
+        }
+    }
+    return kNone;
+}
+
+TIniFile::KeyLines& TIniFile::Keys(const Section& section) const {
+    if (!section.keys) {
+        section.keys = std::make_unique<KeyLines>();
+        for (std::size_t i = 1; i < section.lines.size(); ++i) {
+            const IniLineParts parts = ParseLine(LineContent(section.lines[i]));
+            if (parts.kind == IniLineKind::Entry) {
+                section.keys->try_emplace(parts.name, i);
             }
         }
-        pos = line.end;
     }
-    sectionCache_.emplace_back(FoldName(section), found);
-    return found;
-}
-
-std::optional<TIniFile::FoundEntry> TIniFile::FindEntry(const FoundSection& section,
-                                                        std::string_view key) const {
-    for (std::size_t pos = section.bodyBegin; pos < section.end;) {
-        const IniLine line = LineAt(original_, pos);
-        const IniLineParts parts = ParseLine(LineContent(original_, line));
-        if (parts.kind == IniLineKind::Entry && SameName(parts.name, key)) {
-            return FoundEntry{line.begin, parts.value};
-        }
-        pos = line.end;
-    }
-    return std::nullopt;
-}
-
-std::string_view TIniFile::CurrentValue(const FoundEntry& entry) const {
-    const auto replaced = replaced_.find(entry.lineBegin);
-    return replaced == replaced_.end() ? entry.value : std::string_view(replaced->second.value);
-}
-
-const TIniFile::SectionEdits* TIniFile::EditsFor(std::string_view folded) const {
-    const auto edits = std::find_if(edits_.begin(), edits_.end(),
-                                    [&](const SectionEdits& e) { return e.folded == folded; });
-    return edits == edits_.end() ? nullptr : &*edits;
+    return *section.keys;
 }
 
 std::string TIniFile::ReadText(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const {
-    if (const auto found = FindSection(section)) {
-        if (const auto entry = FindEntry(*found, key)) {
-            return std::string(CurrentValue(*entry).substr(0, kMaxValueLength));
-        }
-    }
-    if (const SectionEdits* edits = EditsFor(FoldName(section))) {
-        const auto added = edits->addedIndex.find(FoldName(key));
-        if (added != edits->addedIndex.end()) {
-            return std::string(
-                std::string_view(edits->added[added->second].value).substr(0, kMaxValueLength));
+    if (const std::size_t found = FindSection(section); found != kNone) {
+        const KeyLines& keys = Keys(sections_[found]);
+        if (const auto entry = keys.find(key); entry != keys.end()) {
+            const std::string_view line = sections_[found].lines[entry->second];
+            return std::string(ParseLine(LineContent(line)).value.substr(0, kMaxValueLength));
         }
     }
     // The default comes back whole: an absent key leaves what the caller had exactly as it was.
@@ -123,43 +109,10 @@ std::string TIniFile::ReadText(std::string_view section, std::string_view key,
 std::vector<std::string> TIniFile::ReadTexts(std::string_view section,
                                              std::span<const std::string> keys,
                                              std::string_view defaultValue) const {
-    // Each key asked for, by its folded name, to the first position that asks for it.
-    std::unordered_map<std::string, std::size_t> wanted;
-    std::vector<std::size_t> firstAsking(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        firstAsking[i] = wanted.try_emplace(FoldName(keys[i]), i).first->second;
-    }
-
-    std::vector<std::optional<std::string_view>> values(keys.size());
-    if (const auto found = FindSection(section)) {
-        std::string folded;
-        for (std::size_t pos = found->bodyBegin; pos < found->end;) {
-            const IniLine line = LineAt(original_, pos);
-            const IniLineParts parts = ParseLine(LineContent(original_, line));
-            if (parts.kind == IniLineKind::Entry) {
-                folded = FoldName(parts.name);
-                const auto asked = wanted.find(folded);
-                if (asked != wanted.end() && !values[asked->second]) {
-                    values[asked->second] = CurrentValue({line.begin, parts.value});
-                }
-            }
-            pos = line.end;
-        }
-    }
-    if (const SectionEdits* edits = EditsFor(FoldName(section))) {
-        for (const auto& [folded, i] : wanted) {
-            const auto added = edits->addedIndex.find(folded);
-            if (!values[i] && added != edits->addedIndex.end()) {
-                values[i] = edits->added[added->second].value;
-            }
-        }
-    }
-
     std::vector<std::string> texts;
     texts.reserve(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const auto& value = values[firstAsking[i]];
-        texts.emplace_back(value ? value->substr(0, kMaxValueLength) : defaultValue);
+    for (const std::string& key : keys) {
+        texts.push_back(ReadText(section, key, defaultValue));
     }
     return texts;
 }
@@ -173,37 +126,38 @@ std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view ke
     return text::TextToWholeDef(value, defaultValue);
 }
 
+std::string_view TIniFile::Keep(std::string line) {
+    return written_.emplace_back(std::move(line));
+}
+
 void TIniFile::WriteText(std::string_view section, std::string_view key, std::string_view value) {
-    written_ = true;
+    changed_ = true;
     section = FirstLine(section);
     key = FirstLine(key);
     value = FirstLine(value);
 
-    const std::optional<FoundSection> found = FindSection(section);
-    if (found) {
-        if (const auto entry = FindEntry(*found, key)) {
-            replaced_.insert_or_assign(entry->lineBegin,
-                                       Entry{std::string(key), std::string(value)});
-            return;
-        }
+    std::size_t found = FindSection(section);
+    if (found == kNone) {
+        const std::string_view header =
+            Keep("[" + std::string(section) + "]" + std::string(lineEnd_));
+        sections_.push_back(
+            Section{header.substr(1, section.size()), {header}, std::make_unique<KeyLines>()});
+        found = lastFound_ = sections_.size() - 1;
     }
-    const std::string folded = FoldName(section);
-    auto edits = std::find_if(edits_.begin(), edits_.end(),
-                              [&](const SectionEdits& e) { return e.folded == folded; });
-    if (edits == edits_.end()) {
-        edits_.push_back(SectionEdits{std::string(section),
-                                      folded,
-                                      found ? std::optional(found->headerBegin) : std::nullopt,
-                                      {},
-                                      {}});
-        edits = std::prev(edits_.end());
+    Section& target = sections_[found];
+    // Blank lines that end the section stay after a new entry.
+    std::size_t at = target.lines.size();
+    while (at > 1 && ParseLine(LineContent(target.lines[at - 1])).kind == IniLineKind::Blank) {
+        --at;
     }
-    const auto [added, isNew] = edits->addedIndex.try_emplace(FoldName(key), edits->added.size());
+    const std::string_view added = Keep(EntryLine(key, value, lineEnd_));
+    const auto [entry, isNew] = Keys(target).try_emplace(added.substr(0, key.size()), at);
     if (isNew) {
-        edits->added.push_back(Entry{std::string(key), std::string(value)});
-    } else {
-        edits->added[added->second].value = value;
+        target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), added);
+        return;
     }
+    std::string_view& line = target.lines[entry->second];  // replaced, keeping its ending
+    line = Keep(EntryLine(key, value, line.substr(LineContent(line).size())));
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -211,110 +165,42 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, std:
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-    written_ = true;
+    changed_ = true;
     section = FirstLine(section);
-    if (!IsErased(section)) {
-        erased_.push_back(FoldName(section));
-    }
-    const std::string folded = FoldName(section);
-    std::erase_if(edits_, [&](const SectionEdits& e) { return e.folded == folded; });
-}
-
-void TIniFile::AppendSectionEnd(std::string& out, const SectionEdits* edits) const {
-    if (edits == nullptr || edits->added.empty()) {
-        return;
-    }
-    EndLastLine(out);
-    for (const Entry& entry : edits->added) {
-        AppendEntry(out, entry.key, entry.value);
-        out += kLineEnd;
-    }
+    const auto named = std::remove_if(sections_.begin() + 1, sections_.end(),
+                                      [&](const Section& s) { return SameName(s.name, section); });
+    sections_.erase(named, sections_.end());
+    lastFound_ = kNone;
 }
 
 std::string TIniFile::Text() const {
     std::string out;
-    out.reserve(original_.size() + original_.size() / 8 + 4096);
-
-    bool skipping = false;                  // inside an erased section
-    const SectionEdits* current = nullptr;  // the edits whose new entries end this section
-    // Blank lines at the end of a section stay after the entries added to it.
-    std::size_t blanksBegin = 0;
-    std::size_t blanksEnd = 0;
-    const auto endSection = [&] {
-        AppendSectionEnd(out, current);
-        out.append(original_, blanksBegin, blanksEnd - blanksBegin);
-        blanksBegin = blanksEnd = 0;
-    };
-
-    for (std::size_t pos = 0; pos < original_.size();) {
-        const IniLine line = LineAt(original_, pos);
-        pos = line.end;
-        const IniLineParts parts = ParseLine(LineContent(original_, line));
-        if (parts.kind == IniLineKind::Section) {
-            if (!skipping) {
-                endSection();
+    out.reserve(original_.size() + written_.size() * 16);
+    out += byteOrderMark_;
+    bool lineOpen = false;  // only the file's last line can lack an ending, and lines may follow it
+    for (const Section& section : sections_) {
+        for (const std::string_view line : section.lines) {
+            if (lineOpen) {
+                out += lineEnd_;
             }
-            skipping = IsErased(parts.name);
-            const auto edits =
-                std::find_if(edits_.begin(), edits_.end(),
-                             [&](const SectionEdits& e) { return e.headerBegin == line.begin; });
-            current = edits == edits_.end() ? nullptr : &*edits;
+            out += line;
+            lineOpen = !HasLineEnd(line);
         }
-        if (skipping) {
-            continue;
-        }
-        if (parts.kind == IniLineKind::Blank) {
-            if (blanksBegin == blanksEnd) {
-                blanksBegin = line.begin;
-            }
-            blanksEnd = line.end;
-            continue;
-        }
-        out.append(original_, blanksBegin, blanksEnd - blanksBegin);
-        blanksBegin = blanksEnd = 0;
-        const auto replaced = replaced_.find(line.begin);
-        if (replaced == replaced_.end()) {
-            out.append(original_, line.begin, line.end - line.begin);
-        } else {
-            AppendEntry(out, replaced->second.key, replaced->second.value);
-            out.append(original_, line.contentEnd, line.end - line.contentEnd);
-        }
-    }
-    if (!skipping) {
-        endSection();
-    }
-
-    for (const SectionEdits& edits : edits_) {
-        if (edits.headerBegin) {
-            continue;
-        }
-        EndLastLine(out);
-        out += '[';
-        out += edits.name;
-        out += ']';
-        out += kLineEnd;
-        AppendSectionEnd(out, &edits);
     }
     return out;
 }
 
 void TIniFile::Commit() {
-    if (!written_) {
+    if (!changed_) {
         return;
     }
     // A file that exists but could not be read cannot be rewritten without losing what it holds.
     if (state_ == LoadedFile::State::Unreadable) {
         throw text::WriteError(path_);
     }
-    std::string contents = Text();
-    CommitFileText(path_, contents);
-    original_ = std::move(contents);
+    CommitFileText(path_, Text());
     state_ = LoadedFile::State::Read;
-    written_ = false;
-    erased_.clear();
-    edits_.clear();
-    replaced_.clear();
-    sectionCache_.clear();
+    changed_ = false;
 }
 
 }  // namespace loanfile

@@ -3,12 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <deque>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "loanfile/FileAccess.h"
@@ -16,22 +16,26 @@
 
 namespace loanfile {
 
-// Reads the file once when made; reads and writes then work on that text in memory, in the order
-// they are made, and Commit puts the result in place whole. Everything a write does not name stays
-// byte for byte as it was. Writes not committed are dropped when the object goes.
+// The file's lines, read once when made and grouped by section. A write replaces its entry's line
+// or adds one, an erase drops a section's lines, and reads see the lines as they stand; Commit
+// joins them and puts the result in place whole. A line no write names keeps its bytes. Writes not
+// committed are dropped when the object goes.
 class TIniFile {
   public:
     // Reads the file; a missing or unreadable file reads as empty.
     explicit TIniFile(std::string path);
     // The file as if it held contents (a file's bytes already in hand).
     TIniFile(std::string path, std::string contents);
+    // The lines point into the object's own text.
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
 
     const std::string& FileName() const { return path_; }
 
     // The key's value, at most its first 1023 bytes; the default when the section or key is absent.
     std::string ReadText(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
-    // The same for many keys of one section in one pass over the file.
+    // The same for many keys of one section.
     std::vector<std::string> ReadTexts(std::string_view section, std::span<const std::string> keys,
                                        std::string_view defaultValue) const;
     // "0x"/"0X" before more digits reads as hexadecimal; anything that is not a whole number
@@ -39,8 +43,8 @@ class TIniFile {
     std::int32_t ReadInteger(std::string_view section, std::string_view key,
                              std::int32_t defaultValue) const;
 
-    // Replaces the value on the key's own line, or adds the entry at the end of its section, or the
-    // section at the end of the file.
+    // Replaces the value on the key's own line, or adds the entry after the last line of its
+    // section that is not blank, or the section at the end of the file.
     void WriteText(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     // Removes the section's header and every line under it; every section of that name goes.
@@ -53,45 +57,31 @@ class TIniFile {
     void Commit();
 
   private:
-    struct Entry {
-        std::string key;
-        std::string value;
+    // Each key's first entry line in its section.
+    using KeyLines = std::unordered_map<std::string_view, std::size_t, NameHash, NameEqual>;
+    struct Section {
+        std::string_view name;
+        std::vector<std::string_view> lines;     // the header first, each line with its ending
+        mutable std::unique_ptr<KeyLines> keys;  // made when the section is first looked into
     };
-    // The writes that fall to one section: entries new to the file's section, or a new section.
-    struct SectionEdits {
-        std::string name;  // as the writer spells it
-        std::string folded;
-        std::optional<std::size_t> headerBegin;  // the file's section that takes the new entries
-        std::vector<Entry> added;
-        std::unordered_map<std::string, std::size_t> addedIndex;  // folded key -> added entry
-    };
-    struct FoundSection {
-        std::size_t headerBegin;
-        std::size_t bodyBegin;
-        std::size_t end;
-    };
-    struct FoundEntry {
-        std::size_t lineBegin;
-        std::string_view value;
-    };
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-    std::optional<FoundSection> FindSection(std::string_view section) const;
-    std::optional<FoundEntry> FindEntry(const FoundSection& section, std::string_view key) const;
-    std::string_view CurrentValue(const FoundEntry& entry) const;
-    bool IsErased(std::string_view section) const;
-    const SectionEdits* EditsFor(std::string_view folded) const;
-    void AppendSectionEnd(std::string& out, const SectionEdits* edits) const;
+    void SplitLines();
+    // The first section of that name.
+    std::size_t FindSection(std::string_view name) const;
+    KeyLines& Keys(const Section& section) const;
+    // A line a write made, kept for as long as the lines may point at it.
+    std::string_view Keep(std::string line);
 
     std::string path_;
     LoadedFile::State state_;
     std::string original_;
-    bool written_ = false;
-    std::vector<std::string> erased_;  // folded names whose sections in the file are gone
-    std::vector<SectionEdits> edits_;  // in the order the sections were first written
-    std::unordered_map<std::size_t, Entry> replaced_;  // line begin in the file -> new entry
-    // Where each section asked for stands in the file, found once (the file's text never changes
-    // before Commit).
-    mutable std::vector<std::pair<std::string, std::optional<FoundSection>>> sectionCache_;
+    std::string_view byteOrderMark_;     // an editor's, before the first line
+    std::string_view lineEnd_ = "\r\n";  // of the lines writes add: the file's own, or CR LF
+    std::vector<Section> sections_;  // the first holds the lines before any header, and no header
+    std::deque<std::string> written_;
+    bool changed_ = false;
+    mutable std::size_t lastFound_ = kNone;  // writes come in runs to one section
 };
 
 }  // namespace loanfile

@@ -4,8 +4,6 @@ namespace loanfile {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -26,21 +24,11 @@ char FoldChar(char c) {
 
 }  // namespace
 
-IniLine LineAt(std::string_view text, std::size_t begin) {
-    const std::size_t newline = text.find('\n', begin);
-    if (newline == std::string_view::npos) {
-        return {begin, text.size(), text.size()};
+std::string_view LineContent(std::string_view line) {
+    if (HasLineEnd(line)) {
+        line.remove_suffix(line.ends_with("\r\n") ? 2 : 1);
     }
-    const bool crBefore = newline > begin && text[newline - 1] == '\r';
-    return {begin, crBefore ? newline - 1 : newline, newline + 1};
-}
-
-std::string_view LineContent(std::string_view text, const IniLine& line) {
-    std::string_view content = text.substr(line.begin, line.contentEnd - line.begin);
-    if (line.begin == 0 && content.starts_with(kByteOrderMark)) {
-        content.remove_prefix(kByteOrderMark.size());
-    }
-    return content;
+    return line;
 }
 
 IniLineParts ParseLine(std::string_view content) {
@@ -80,12 +68,12 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string FoldName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        c = FoldChar(c);
+std::size_t NameHash::operator()(std::string_view name) const noexcept {
+    std::size_t hash = 14695981039346656037ULL;  // FNV-1a
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(FoldChar(c))) * 1099511628211ULL;
     }
-    return folded;
+    return hash;
 }
 
 }  // namespace loanfile

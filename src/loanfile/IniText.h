@@ -1,23 +1,18 @@
-// How a loan file's text divides into lines, sections and entries, for reading and rewriting.
+// How a loan file's lines read: blank lines, comments, section headers and key = value entries.
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace loanfile {
 
-// One line as offsets into the file's text: [begin, contentEnd) is the content, [contentEnd, end)
-// its ending ("\r\n", "\n", or nothing on a last line without one). A CR not followed by LF is an
-// ordinary byte of the content.
-struct IniLine {
-    std::size_t begin = 0;
-    std::size_t contentEnd = 0;
-    std::size_t end = 0;
-};
+// A line without its ending ("\r\n", "\n", or nothing on a last line without one). A CR not
+// followed by LF is an ordinary byte of the content.
+std::string_view LineContent(std::string_view line);
 
-// The line that starts at begin, which must lie inside the text.
-IniLine LineAt(std::string_view text, std::size_t begin);
+inline bool HasLineEnd(std::string_view line) {
+    return line.ends_with('\n');
+}
 
 enum class IniLineKind {
     Blank,    // nothing but spaces and tabs
@@ -37,11 +32,17 @@ struct IniLineParts {
 
 IniLineParts ParseLine(std::string_view content);
 
-// The content of a line, without a UTF-8 byte order mark that an editor put before the first line.
-std::string_view LineContent(std::string_view text, const IniLine& line);
-
 // Section and key names match regardless of letter case (A to Z only; other bytes exactly).
 bool SameName(std::string_view a, std::string_view b);
-std::string FoldName(std::string_view name);
+
+// Hash and equality of names under that rule, for looking keys up.
+struct NameHash {
+    std::size_t operator()(std::string_view name) const noexcept;
+};
+struct NameEqual {
+    bool operator()(std::string_view a, std::string_view b) const noexcept {
+        return SameName(a, b);
+    }
+};
 
 }  // namespace loanfile

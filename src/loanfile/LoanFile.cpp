@@ -21,25 +21,18 @@ constexpr std::string_view kExtraSection = "ExtPayments";
 constexpr std::string_view kNoExtraPayment = "0.00";
 constexpr int kNoTermUnit = -1;  // neither years nor months chosen
 
-// Moves the start date to the day of the stored text and keeps its time of day. Before day 0 the
-// time of day still counts forward from the day's start, so it is added away from zero.
+// Moves the start date to the day of the stored text and keeps its time of day.
 void MoveStartDay(text::DateTime& startDate, const std::string& storedText) {
     const text::Extended storedDay = std::trunc(text::TextToNumber(storedText));
-    const double currentDay = std::trunc(startDate);
-    if (storedDay == static_cast<text::Extended>(currentDay)) {
+    if (storedDay == static_cast<text::Extended>(std::trunc(startDate))) {
         return;
     }
     // A day the calendar cannot show (before year 1 or after 9999) is no start date the window
     // could hold: bad input, like a text that is no number at all.
-    static const text::Extended kFirstDay = static_cast<text::Extended>(text::DayNumber(1, 1, 1));
-    static const text::Extended kLastDay =
-        static_cast<text::Extended>(text::DayNumber(9999, 12, 31));
-    if (!(storedDay >= kFirstDay && storedDay <= kLastDay)) {
+    if (!(storedDay >= text::kFirstDay && storedDay <= text::kLastDay)) {
         throw text::EConvertError("'" + storedText + "' is not a valid date");
     }
-    const double newDay = static_cast<double>(storedDay);
-    const double timeOfDay = std::fabs(startDate - currentDay);
-    startDate = newDay < 0 ? newDay - timeOfDay : newDay + timeOfDay;
+    startDate = text::WithDay(startDate, static_cast<std::int64_t>(storedDay));
 }
 
 }  // namespace

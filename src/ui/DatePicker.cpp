@@ -15,29 +15,17 @@ namespace {
 
 constexpr int kButtonWidth = 16;
 
-int DaysInMonth(qint64 year, int month) {
-    int days = 31;
-    while (!text::IsValidDate(year, month, days)) {
-        --days;
-    }
-    return days;
-}
-
 QDate ToQDate(const text::CivilDate& date) {
     return QDate(static_cast<int>(date.year), date.month, date.day);
 }
 
 }  // namespace
 
-const qint64 DatePicker::kFirstDay = text::DayNumber(1, 1, 1);
-const qint64 DatePicker::kLastDay = text::DayNumber(9999, 12, 31);
+const qint64 DatePicker::kFirstDay = text::kFirstDay;
+const qint64 DatePicker::kLastDay = text::kLastDay;
 
 bool DatePicker::CanHold(text::DateTime value) {
-    if (!std::isfinite(value)) {
-        return false;
-    }
-    const qint64 day = text::ShownDay(value);
-    return day >= kFirstDay && day <= kLastDay;
+    return text::CanHold(value);
 }
 
 DatePicker::DatePicker(QWidget* parent)
@@ -58,7 +46,8 @@ DatePicker::DatePicker(QWidget* parent)
     calendar_ = new QCalendarWidget(this);
     calendar_->setObjectName(QStringLiteral("edDateCalendar"));
     calendar_->setWindowFlags(Qt::Popup);
-    calendar_->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    calendar_->setDateRange(ToQDate(text::DateOfDay(kFirstDay)),
+                            ToQDate(text::DateOfDay(kLastDay)));
     const auto pick = [this](QDate date) {
         calendar_->hide();
         SetDate(text::CivilDate{date.year(), date.month(), date.day()});
@@ -72,12 +61,9 @@ DatePicker::DatePicker(QWidget* parent)
 }
 
 void DatePicker::SetDateTime(text::DateTime value) {
-    if (!CanHold(value)) {
-        const qint64 day =
-            std::isfinite(value) && value > 0 ? kLastDay : (std::isnan(value) ? 0 : kFirstDay);
-        value = static_cast<text::DateTime>(std::clamp(day, kFirstDay, kLastDay));
-    }
-    if (value == value_) {
+    value = text::NearestHeld(value);
+    // Not a number is no date at all: the picker keeps the one it shows.
+    if (std::isnan(value) || value == value_) {
         return;
     }
     value_ = value;
@@ -99,15 +85,10 @@ text::CivilDate DatePicker::Date() const {
 
 // The new date keeps the time of day the value carried.
 void DatePicker::SetDate(text::CivilDate date) {
-    date.year = std::clamp<qint64>(date.year, 1, 9999);
-    date.day = std::min(date.day, DaysInMonth(date.year, date.month));
-    const qint64 day = text::DayNumber(date.year, date.month, date.day);
-    const double time = std::fabs(value_ - std::trunc(value_));
-    double value = static_cast<double>(day);
-    value = day >= 0 ? value + time : value - time;
-    if (text::ShownDay(value) != day) {
-        value = static_cast<double>(day);
-    }
+    date.year = std::clamp(date.year, text::kFirstYear, text::kLastYear);
+    date.month = std::clamp(date.month, 1, 12);
+    date.day = std::clamp(date.day, 1, text::DaysInMonth(date.year, date.month));
+    const double value = text::WithDay(value_, text::DayNumber(date.year, date.month, date.day));
     if (value == value_) {
         return;
     }
@@ -182,7 +163,7 @@ void DatePicker::StepField(int step) {
     typed_.clear();
     switch (format_.Fields()[field_].kind) {
         case DateField::Kind::Day: {
-            const int days = DaysInMonth(date.year, date.month);
+            const int days = text::DaysInMonth(date.year, date.month);
             date.day = ((date.day - 1 + step) % days + days) % days + 1;
             break;
         }
@@ -205,9 +186,9 @@ void DatePicker::TypeDigit(int digit) {
     }
     text::CivilDate date = Date();
     const DateField::Kind kind = format_.Fields()[field_].kind;
-    const int maximum = kind == DateField::Kind::Day     ? DaysInMonth(date.year, date.month)
+    const int maximum = kind == DateField::Kind::Day     ? text::DaysInMonth(date.year, date.month)
                         : kind == DateField::Kind::Month ? 12
-                                                         : 9999;
+                                                         : static_cast<int>(text::kLastYear);
     const int maximumDigits = kind == DateField::Kind::Year ? 4 : 2;
     typed_ += QChar(u'0' + digit);
     int number = typed_.toInt();

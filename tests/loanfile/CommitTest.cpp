@@ -1,15 +1,21 @@
+#include <grp.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "SampleLoans.h"
 #include "TempFolder.h"
+#include "loan/Schedule.h"
 #include "loan/ScheduleGrid.h"
 #include "loanfile/IniFile.h"
 #include "loanfile/LoanFile.h"
@@ -20,27 +26,20 @@ namespace {
 
 using testing::PermissionBits;
 using testing::ReadBytes;
+using testing::SampleGrid;
+using testing::SampleLoan;
 using testing::TempFolder;
 using testing::WriteBytes;
 using namespace std::string_literals;
 
 const std::string kStored = "[Loan]\r\nPrincipal=1\r\n[ExtPayments]\r\n1=5.00\r\n";
 
-loan::LoanInputs SomeLoan() {
-    loan::LoanInputs inputs;
-    inputs.principal = "100000";
-    inputs.rate = "6";
-    inputs.term = "30";
-    inputs.startDate = 45292;
-    return inputs;
-}
-
 // Expects the save to be refused with the exact message, and the folder to be as it was.
 void ExpectRefused(const TempFolder& folder, const std::string& path,
                    const loan::ScheduleGrid& grid) {
     const auto namesBefore = folder.Names();
     try {
-        WriteLoanFile(path, SomeLoan(), grid);
+        WriteLoanFile(path, SampleLoan(), grid);
         ADD_FAILURE() << "the save of " << path << " was not refused";
     } catch (const text::Exception& error) {
         EXPECT_EQ(error.Message(), "Unable to write to " + path);
@@ -79,11 +78,12 @@ TEST(LoanFileCommit, KeepsPermissionsAndSymbolicLinks) {
     ::chmod(target.c_str(), 0640);
     std::filesystem::create_symlink("real.tsl", link);
 
-    WriteLoanFile(link, SomeLoan(), loan::ScheduleGrid());
+    WriteLoanFile(link, SampleLoan(), loan::ScheduleGrid());
 
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(PermissionBits(target), 0640U);
-    EXPECT_NE(ReadBytes(target).find("Principal=100000\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(target).find("Principal=" + SampleLoan().principal + "\r\n"),
+              std::string::npos);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"link.tsl", "real.tsl"}));
 }
 
@@ -120,14 +120,8 @@ TEST(LoanFileCommit, FullDiskLeavesTheFileAsItWas) {
     WriteBytes(path, stored);
     ASSERT_EQ(ReadBytes(path), stored);
 
-    loan::ScheduleGrid grid;
-    grid.SetRowCount(5201);
-    for (int row = 1; row <= 5200; ++row) {
-        grid.SetCell(row, loan::kColPayNumber, std::to_string(row));
-        grid.SetCell(row, loan::kColExtra, "1000.00");
-    }
     try {
-        WriteLoanFile(path, SomeLoan(), grid);
+        WriteLoanFile(path, SampleLoan(), SampleGrid(5200, {}, "1000.00"));
         ADD_FAILURE() << "a save that does not fit was not refused";
     } catch (const text::Exception& error) {
         EXPECT_EQ(error.Message(), "Unable to write to " + path);
@@ -150,6 +144,141 @@ TEST(LoanFileCommit, NothingWrittenChangesNothing) {
     ::chmod(path.c_str(), 0444);
     file.Commit();  // nothing to write, so nothing to refuse
     EXPECT_EQ(ReadBytes(path), odd);
+}
+
+// A folder anyone may write to, without the sticky bit, lets anyone rename over its files; the
+// save must still refuse a file its user could not write.
+TEST(LoanFileCommit, AnotherUsersFileInASharedFolderIsRefused) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to own a file as one user and save over it as another";
+    }
+    const TempFolder folder;
+    ::chmod(folder.Path().c_str(), 0777);
+    const std::string path = folder.Path("owned-by-root.tsl");
+    WriteBytes(path, kStored);
+    ::chmod(path.c_str(), 0644);
+    const auto namesBefore = folder.Names();
+
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(report[0]);
+        std::string outcome = "saved";
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            outcome = "could not drop privileges";
+        } else {
+            try {
+                WriteLoanFile(path, SampleLoan(), SampleGrid(1));
+            } catch (const text::Exception& error) {
+                outcome = error.Message();
+            }
+        }
+        [[maybe_unused]] const ssize_t sent = ::write(report[1], outcome.data(), outcome.size());
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    char received[512] = {};
+    const ssize_t length = ::read(report[0], received, sizeof received - 1);  // one short write
+    ::close(report[0]);
+    const std::string outcome(received, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+    ::waitpid(child, nullptr, 0);
+
+    EXPECT_EQ(outcome, "Unable to write to " + path);
+    EXPECT_EQ(ReadBytes(path), kStored);
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 0U);
+    EXPECT_EQ(status.st_mode & 07777, 0644U);
+    EXPECT_EQ(folder.Names(), namesBefore);
+}
+
+// True while the process holds a file open in the folder other than the loan file: a save in the
+// middle of writing the new text.
+bool WritingBeside(pid_t process, const std::string& folder, const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path descriptors = "/proc/" + std::to_string(process) + "/fd";
+    for (const auto& entry : std::filesystem::directory_iterator(descriptors, error)) {
+        const std::string open = std::filesystem::read_symlink(entry.path(), error).string();
+        if (open.starts_with(folder + "/") && open != path) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A save killed while it writes leaves the old file or the new one, whole, and nothing beside it.
+TEST(LoanFileCommit, KilledSavesLeaveTheOldFileOrTheNew) {
+    const TempFolder folder;
+    const std::string path = folder.Path("loan.tsl");
+    const loan::ScheduleGrid grids[] = {SampleGrid(loan::kMaxPaymentRows, {}, "1.00"),
+                                        SampleGrid(loan::kMaxPaymentRows, {}, "2.00")};
+    std::set<std::string> whole;
+    for (const loan::ScheduleGrid& grid : grids) {
+        WriteLoanFile(path, SampleLoan(), grid);
+        whole.insert(ReadBytes(path));
+    }
+    ASSERT_EQ(whole.size(), 2U);
+    // Each loan's writes made once, so that a child starts with the commit, which is what a kill
+    // must not break.
+    TIniFile saves[2] = {TIniFile(path), TIniFile(path)};
+    for (int i = 0; i < 2; ++i) {
+        WriteLoanFile(saves[i], SampleLoan(), grids[i]);
+    }
+
+    constexpr int kKills = 50;
+    int killedWriting = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            try {
+                saves[kill % 2].Commit();
+                for (int save = 0;; ++save) {
+                    WriteLoanFile(path, SampleLoan(), grids[save % 2]);
+                }
+            } catch (...) {
+                ::_exit(1);
+            }
+        }
+        // Killed as soon as the new text is being written, a little later each time; a child never
+        // seen writing is killed anyway after some polls.
+        bool writing = false;
+        for (int poll = 0; poll < 20000 && !writing; ++poll) {
+            writing = WritingBeside(child, folder.Path(), path);
+            if (!writing) {
+                ::usleep(100);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(kill % 10 * 20));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        killedWriting += writing ? 1 : 0;
+
+        SCOPED_TRACE(kill);
+        ASSERT_EQ(folder.Names(), std::set<std::string>{"loan.tsl"});
+        ASSERT_EQ(whole.count(ReadBytes(path)), 1U);
+    }
+    EXPECT_GT(killedWriting, kKills / 2) << "the saves were seldom caught writing";
+}
+
+// Names that fill the file system's limit of 255 bytes leave no room for a longer temporary one.
+TEST(LoanFileCommit, AnyNameTheFileSystemTakes) {
+    std::string chinese;
+    for (int i = 0; i < 82; ++i) {
+        chinese += "\u8D37";  // 3 bytes in UTF-8
+    }
+    chinese += ".tsl";
+    ASSERT_EQ(chinese.size(), 250U);
+    for (const std::string& name : {std::string(251, 'n') + ".tsl", chinese}) {
+        SCOPED_TRACE(name.size());
+        const TempFolder folder;
+        const std::string path = folder.Path(name);
+        WriteLoanFile(path, SampleLoan(), SampleGrid(1));
+        WriteLoanFile(path, SampleLoan(), SampleGrid(2, {{2, "5.00"}}));
+        EXPECT_NE(ReadBytes(path).find("[ExtPayments]\r\n2=5.00\r\n"), std::string::npos);
+        EXPECT_EQ(folder.Names(), std::set<std::string>{name});
+    }
 }
 
 }  // namespace

@@ -107,7 +107,14 @@ TEST(IniFileWrite, ChangesOnlyWhatItNames) {
         {"new key after the section's last entry, before its blank lines",
          "[Loan]\nRate=6\n;c\n\n\n[Other]\nx=1\n",
          [](TIniFile& f) { f.WriteText("Loan", "Term", "30"); },
-         "[Loan]\nRate=6\n;c\nTerm=30\r\n\n\n[Other]\nx=1\n"},
+         "[Loan]\nRate=6\n;c\nTerm=30\n\n\n[Other]\nx=1\n"},
+        {"new lines end as the file's first line does", "[Loan]\nRate=6\r\nTerm=1",
+         [](TIniFile& f) {
+             f.WriteText("Loan", "Term", "30");
+             f.WriteText("Loan", "Schedule", "Monthly");
+             f.WriteText("ExtPayments", "1", "5.00");
+         },
+         "[Loan]\nRate=6\r\nTerm=30\nSchedule=Monthly\n[ExtPayments]\n1=5.00\n"},
         {"last line without an ending", "[Loan]\r\nRate=6",
          [](TIniFile& f) { f.WriteText("Loan", "Term", "30"); }, "[Loan]\r\nRate=6\r\nTerm=30\r\n"},
         {"replaced last line keeps having no ending", "[Loan]\r\nRate=6",

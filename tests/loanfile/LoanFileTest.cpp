@@ -1,13 +1,18 @@
 #include "loanfile/LoanFile.h"
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "SampleLoans.h"
 #include "TempFolder.h"
 #include "loan/Schedule.h"
+#include "loanfile/FileAccess.h"
 #include "text/Exceptions.h"
 #include "text/LocaleFormats.h"
 
@@ -15,34 +20,10 @@ namespace loanfile {
 namespace {
 
 using testing::ReadBytes;
+using testing::SampleGrid;
+using testing::SampleLoan;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-loan::LoanInputs ExampleLoan() {
-    loan::LoanInputs inputs;
-    inputs.principal = "150000";
-    inputs.rate = "6.5";
-    inputs.term = "30";
-    inputs.termUnit = loan::kTermUnitYears;
-    inputs.frequency = "Monthly";
-    inputs.startDate = 45292;
-    return inputs;
-}
-
-// A calculated grid of shownRows payments, each "0.00" but for the extra payments given.
-loan::ScheduleGrid GridWith(int shownRows, const std::vector<std::pair<int, std::string>>& extras,
-                            const std::string& zero = "0.00") {
-    loan::ScheduleGrid grid;
-    grid.SetRowCount(shownRows + 1);
-    for (int row = 1; row <= shownRows; ++row) {
-        grid.SetCell(row, loan::kColPayNumber, std::to_string(row));
-        grid.SetCell(row, loan::kColExtra, zero);
-    }
-    for (const auto& [row, extra] : extras) {
-        grid.SetCell(row, loan::kColExtra, extra);
-    }
-    return grid;
-}
 
 void ExpectSameInputs(const loan::LoanInputs& a, const loan::LoanInputs& b) {
     EXPECT_EQ(a.principal, b.principal);
@@ -56,8 +37,8 @@ void ExpectSameInputs(const loan::LoanInputs& a, const loan::LoanInputs& b) {
 TEST(LoanFile, WritesTheLayoutAndReadsItBack) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
-    const loan::ScheduleGrid written = GridWith(360, {{1, "500.00"}, {12, "1000.00"}});
-    WriteLoanFile(path, ExampleLoan(), written);
+    const loan::ScheduleGrid written = SampleGrid(360, {{1, "500.00"}, {12, "1000.00"}});
+    WriteLoanFile(path, SampleLoan(), written);
     EXPECT_EQ(ReadBytes(path),
               "[Loan]\r\nPrincipal=150000\r\nRate=6.5\r\nTerm=30\r\nSchedule=Monthly\r\nYears=0\r\n"
               "Date=45292\r\n[ExtPayments]\r\n1=500.00\r\n12=1000.00\r\n");
@@ -66,7 +47,7 @@ TEST(LoanFile, WritesTheLayoutAndReadsItBack) {
     inputs.frequency = "Weekly";
     inputs.termUnit = loan::kTermUnitMonths;
     ReadLoanInputs(path, inputs);
-    ExpectSameInputs(inputs, ExampleLoan());
+    ExpectSameInputs(inputs, SampleLoan());
 
     loan::ScheduleGrid read;
     ReadExtraPayments(path, 360, read);
@@ -81,14 +62,14 @@ TEST(LoanFile, RewritesAnExistingFileInPlace) {
     WriteBytes(path,
                "[Notes]\r\nby=hand\r\n[ExtPayments]\r\n3=9.00\r\n[Loan]\r\nDate=1\r\nOwner=Ann\r\n"
                "principal=1\r\n[Tail]\r\nx=y\r\n");
-    WriteLoanFile(path, ExampleLoan(), GridWith(2, {{2, "abc"}}));
+    WriteLoanFile(path, SampleLoan(), SampleGrid(2, {{2, "abc"}}));
     EXPECT_EQ(ReadBytes(path),
               "[Notes]\r\nby=hand\r\n[Loan]\r\nDate=45292\r\nOwner=Ann\r\nPrincipal=150000\r\n"
               "Rate=6.5\r\nTerm=30\r\nSchedule=Monthly\r\nYears=0\r\n[Tail]\r\nx=y\r\n"
               "[ExtPayments]\r\n2=abc\r\n");
 
     // Without extra payments the section disappears altogether.
-    WriteLoanFile(path, ExampleLoan(), GridWith(2, {}));
+    WriteLoanFile(path, SampleLoan(), SampleGrid(2, {}));
     EXPECT_EQ(ReadBytes(path).find("ExtPayments"), std::string::npos);
 }
 
@@ -108,9 +89,9 @@ TEST(LoanFile, CommaDecimalMarkRoundTrip) {
     const text::ScopedLocaleFormats scoped(comma);
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     inputs.startDate = 45292.5;
-    WriteLoanFile(path, inputs, GridWith(3, {{2, "12,50"}}, "0,00"));
+    WriteLoanFile(path, inputs, SampleGrid(3, {{2, "12,50"}}, "0,00"));
     EXPECT_NE(
         ReadBytes(path).find("Date=45292,5\r\n[ExtPayments]\r\n1=0,00\r\n2=12,50\r\n3=0,00\r\n"),
         std::string::npos);
@@ -128,16 +109,16 @@ TEST(LoanFile, EmptyAndAbsentKeys) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     WriteBytes(path, "[Loan]\r\nPrincipal=\r\nSchedule=Yearly\r\n");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     ReadLoanInputs(path, inputs);
     EXPECT_EQ(inputs.principal, "");
-    loan::LoanInputs expected = ExampleLoan();
+    loan::LoanInputs expected = SampleLoan();
     expected.principal = "";
     ExpectSameInputs(inputs, expected);
 
-    loan::LoanInputs untouched = ExampleLoan();
+    loan::LoanInputs untouched = SampleLoan();
     ReadLoanInputs(folder.Path("missing.tsl"), untouched);
-    ExpectSameInputs(untouched, ExampleLoan());
+    ExpectSameInputs(untouched, SampleLoan());
 }
 
 TEST(LoanFile, TermUnitIsClampedOrKept) {
@@ -181,7 +162,7 @@ TEST(LoanFile, DateThatDoesNotConvertEndsTheReadAfterTheOtherInputs) {
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     WriteBytes(path, "[Loan]\r\nPrincipal=5\r\nYears=1\r\nDate=abc\r\n");
-    loan::LoanInputs inputs = ExampleLoan();
+    loan::LoanInputs inputs = SampleLoan();
     try {
         ReadLoanInputs(path, inputs);
         ADD_FAILURE() << "abc was read as a date";
@@ -190,7 +171,7 @@ TEST(LoanFile, DateThatDoesNotConvertEndsTheReadAfterTheOtherInputs) {
     }
     EXPECT_EQ(inputs.principal, "5");
     EXPECT_EQ(inputs.termUnit, 1);
-    EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+    EXPECT_EQ(inputs.startDate, SampleLoan().startDate);
 }
 
 // A number that is no day of the years 1 to 9999 is bad input, as a text that is no number is.
@@ -201,7 +182,7 @@ TEST(LoanFile, DateOutsideTheCalendarEndsTheReadAfterTheOtherInputs) {
     for (const std::string& stored : outside) {
         SCOPED_TRACE(stored);
         WriteBytes(path, "[Loan]\r\nPrincipal=5\r\nSchedule=Weekly\r\nDate=" + stored + "\r\n");
-        loan::LoanInputs inputs = ExampleLoan();
+        loan::LoanInputs inputs = SampleLoan();
         try {
             ReadLoanInputs(path, inputs);
             ADD_FAILURE() << "read as a start date";
@@ -210,7 +191,7 @@ TEST(LoanFile, DateOutsideTheCalendarEndsTheReadAfterTheOtherInputs) {
         }
         EXPECT_EQ(inputs.principal, "5");
         EXPECT_EQ(inputs.frequency, "Weekly");
-        EXPECT_EQ(inputs.startDate, ExampleLoan().startDate);
+        EXPECT_EQ(inputs.startDate, SampleLoan().startDate);
     }
 }
 
@@ -279,7 +260,7 @@ TEST(LoanFile, BadBytesReadWithoutHarm) {
     for (const std::string& file : files) {
         SCOPED_TRACE(file.size());
         WriteBytes(path, file);
-        loan::LoanInputs inputs = ExampleLoan();
+        loan::LoanInputs inputs = SampleLoan();
         EXPECT_NO_THROW(ReadLoanInputs(path, inputs));
         EXPECT_LE(inputs.principal.size(), 1023U);
         loan::ScheduleGrid grid;
@@ -288,19 +269,45 @@ TEST(LoanFile, BadBytesReadWithoutHarm) {
     }
 }
 
-TEST(LoanFile, HundredMegabyteFile) {
+// The largest file read is far above any loan; one byte more is refused on Open and on Save
+// alike, by name and before anything is read or written.
+TEST(LoanFile, SizeLimit) {
+    const auto limit = static_cast<std::size_t>(kMaxFileSize);
     const TempFolder folder;
     const std::string path = folder.Path("loan.tsl");
     std::string big = "[Junk]\r\n";
     const std::string line = "k=" + std::string(98, 'j') + "\r\n";
-    while (big.size() < 100u << 20) {
+    const std::string tail = "[Loan]\r\nTerm=25\r\n";
+    while (big.size() + line.size() + tail.size() <= limit) {
         big += line;
     }
-    big += "[Loan]\r\nTerm=25\r\n";
+    big += std::string(limit - big.size() - tail.size(), '\n') + tail;  // blank lines
+    ASSERT_EQ(big.size(), limit);
     WriteBytes(path, big);
     loan::LoanInputs inputs;
     ReadLoanInputs(path, inputs);
     EXPECT_EQ(inputs.term, "25");
+    big.clear();
+
+    const std::string huge = folder.Path("huge.tsl");
+    WriteBytes(huge, "[Loan]\r\nTerm=25\r\n");
+    ASSERT_EQ(::truncate(huge.c_str(), kMaxFileSize + 1), 0);  // sparse: no disk space taken
+    const std::string message = huge + " is too large to be a loan file";
+    loan::LoanInputs untouched = SampleLoan();
+    try {
+        ReadLoanInputs(huge, untouched);
+        ADD_FAILURE() << "read";
+    } catch (const text::Exception& error) {
+        EXPECT_EQ(error.Message(), message);
+    }
+    ExpectSameInputs(untouched, SampleLoan());
+    try {
+        WriteLoanFile(huge, SampleLoan(), SampleGrid(1));
+        ADD_FAILURE() << "saved";
+    } catch (const text::Exception& error) {
+        EXPECT_EQ(error.Message(), message);
+    }
+    EXPECT_EQ(std::filesystem::file_size(huge), limit + 1);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "text/Calendar.h"
 #include "text/LocaleFormats.h"
 
@@ -45,6 +48,52 @@ TEST(Calendar, ShownDayRoundsToTheMillisecond) {
     EXPECT_EQ(ShownDay(45323.0 + 86399999.4 / 86400000.0), 45323);
     EXPECT_EQ(ShownDay(45323.0 + 86399999.6 / 86400000.0), 45324);
     EXPECT_EQ(ShownDay(-1.25), -1);
+}
+
+TEST(Calendar, DaysInMonth) {
+    const struct {
+        std::int64_t year;
+        int month;
+        int days;
+    } cases[] = {
+        {2024, 2, 29},  {2023, 2, 28}, {1900, 2, 28}, {2000, 2, 29}, {2024, 4, 30},
+        {2024, 12, 31}, {2024, 0, 0},  {2024, 13, 0}, {2024, -1, 0}, {2024, 1000000, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DaysInMonth(c.year, c.month), c.days) << c.year << "-" << c.month;
+        EXPECT_EQ(IsValidDate(c.year, c.month, 1), c.days > 0);
+    }
+}
+
+// Values no held day shows come to the nearest one; NaN is near none and stays as it is.
+TEST(Calendar, NearestHeld) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const auto first = static_cast<DateTime>(kFirstDay);
+    const auto last = static_cast<DateTime>(kLastDay);
+    const struct {
+        DateTime value;
+        DateTime nearest;
+    } cases[] = {
+        {45292.25, 45292.25}, {last + 0.99, last + 0.99},
+        {first, first},       {last + 1, last},
+        {first - 1, first},   {1e300, last},
+        {-1e300, first},      {kInfinity, last},
+        {-kInfinity, first},  {5e11, last},
+        {-5e11, first},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NearestHeld(c.value), c.nearest) << c.value;
+        EXPECT_EQ(CanHold(c.value), c.value == c.nearest) << c.value;
+    }
+    EXPECT_TRUE(std::isnan(NearestHeld(std::nan(""))));
+    EXPECT_FALSE(CanHold(std::nan("")));
+}
+
+// Moving to another day keeps the time of day (the loan file and date picker tests cover the days
+// before day 0), unless the time would show as the next day.
+TEST(Calendar, WithDayKeepsTheTimeOfDay) {
+    EXPECT_EQ(WithDay(45000.25, 45292), 45292.25);
+    EXPECT_EQ(WithDay(45000 + 86399999.6 / 86400000.0, 100), 100);
 }
 
 TEST(FormatDate, Tokens) {

@@ -160,6 +160,10 @@ class DatePickerTest : public QObject {
         QCOMPARE(picker.DateTime(), Day(9999, 12, 31));
         picker.SetDateTime(-1e300);
         QCOMPARE(picker.DateTime(), Day(1, 1, 1));
+        picker.SetDateTime(std::numeric_limits<double>::infinity());
+        QCOMPARE(picker.DateTime(), Day(9999, 12, 31));
+        picker.SetDateTime(std::numeric_limits<double>::quiet_NaN());  // no date: nothing changes
+        QCOMPARE(picker.DateTime(), Day(9999, 12, 31));
     }
 };
 
