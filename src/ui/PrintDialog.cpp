@@ -31,6 +31,9 @@ void PrintDialog::ListPrinters() {
         return;
     }
     const QStringList names = QPrinterInfo::availablePrinterNames();
+    if (names.isEmpty()) {
+        return;  // the service did not answer; its printers are not known to be gone
+    }
     for (int i = printers->count() - 1; i >= 0; --i) {
         if (!names.contains(printers->itemText(i))) {
             printers->removeItem(i);
