@@ -4,8 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
-if [ -x build/src/ui/mortgage-calculator ]; then
-  exec build/src/ui/mortgage-calculator
-else
-  echo "Built the calculation library and its tests; the window is not there yet."
-fi
+exec build/src/ui/mortgage-calculator

@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target mortgage-screenshot
+bash scripts/build.sh mortgage-screenshot
 mkdir -p docs
 # A fixed locale, so that the picture shows the US date format whoever makes it.
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" \

@@ -1,6 +1,6 @@
 # Builds the .deb with CPack and checks it: it holds exactly what `cmake --install` puts down,
-# under /usr, without debugging symbols, and depends on the libraries the binary needs plus what
-# it loads or names at run time.
+# under /usr, without debugging symbols, depends on the libraries the binary needs plus what it
+# loads or names at run time, its changelog names its version, and lintian finds no fault.
 #   cmake -DBUILD_DIR= -DPREFIX= -DVERSION= -P CheckDebianPackage.cmake
 cmake_minimum_required(VERSION 3.25)
 set(work ${BUILD_DIR}/tests/install/deb)
@@ -76,6 +76,21 @@ execute_process(COMMAND readelf --section-headers ${unpacked}/usr/bin/mortgage-c
                 OUTPUT_VARIABLE sections COMMAND_ERROR_IS_FATAL ANY)
 if(sections MATCHES "\\.debug_info")
   fail("usr/bin/mortgage-calculator still has its debugging symbols")
+endif()
+
+# A version raised without a changelog entry would ship the old one's notes.
+execute_process(COMMAND gzip -dc ${unpacked}/usr/share/doc/mortgage-calculator/changelog.gz
+                OUTPUT_VARIABLE changelog COMMAND_ERROR_IS_FATAL ANY)
+if(NOT changelog MATCHES "^mortgage-calculator \\(${VERSION}\\) ")
+  string(REGEX MATCH "^[^\n]*" first "${changelog}")
+  fail("the changelog begins \"${first}\", not version ${VERSION}")
+endif()
+
+# Debian's own checks, errors and warnings alike (the build may run as root, as in CI).
+execute_process(COMMAND lintian --allow-root --fail-on error,warning ${package}
+                RESULT_VARIABLE result OUTPUT_VARIABLE findings ERROR_VARIABLE findings)
+if(NOT result EQUAL 0)
+  fail("lintian (${result}):\n${findings}")
 endif()
 
 if(failures)

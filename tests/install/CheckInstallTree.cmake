@@ -1,7 +1,8 @@
 # Installs the build into an empty prefix and checks that exactly the files a desktop needs land
 # there, and that they name each other: the launcher runs the installed program and shows an
 # installed icon, the metainfo points at the launcher, the loan file type at the icon.
-#   cmake -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DBINDIR= -DDATADIR= -DICON_SIZES= -P CheckInstallTree.cmake
+#   cmake -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DBINDIR= -DDATADIR= -DMANDIR= -DICON_SIZES=
+#         -P CheckInstallTree.cmake
 cmake_minimum_required(VERSION 3.25)
 set(failures "")
 function(fail message)
@@ -21,7 +22,10 @@ set(expected
     ${DATADIR}/applications/${APP_ID}.desktop
     ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
     ${DATADIR}/mime/packages/${APP_ID}.xml
-    ${icons}/scalable/apps/${APP_ID}.svg)
+    ${icons}/scalable/apps/${APP_ID}.svg
+    ${DATADIR}/doc/mortgage-calculator/copyright
+    ${DATADIR}/doc/mortgage-calculator/changelog.gz
+    ${MANDIR}/man1/mortgage-calculator.1.gz)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected ${icons}/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

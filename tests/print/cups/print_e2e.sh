@@ -17,6 +17,8 @@ queue=Mortgage_E2E
 ppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
 serverbin=/usr/lib/cups
 
+# The daemon and lpadmin live in /usr/sbin, which a normal user's PATH leaves out.
+PATH=$PATH:/usr/sbin:/sbin
 skip() {
     echo "SKIPPED: $*"
     exit 77
