@@ -173,7 +173,8 @@ void WaitForQueue() {
 }
 
 // Answers the real print dialog as a person would: each step waits for its box to be on top,
-// acts on it by the names of its controls, and reports what it missed.
+// acts on it by the names of its controls, and reports what it missed; after a miss it cancels
+// every box, so that the run ends.
 class DialogPerson {
   public:
     using Step = std::function<void(QWidget& box)>;
@@ -219,7 +220,10 @@ class DialogPerson {
   private:
     void Act() {
         QWidget* const top = QApplication::activeModalWidget();
-        if (steps_.empty() || top == nullptr) {
+        if (failed && qobject_cast<QDialog*>(top) != nullptr) {
+            static_cast<QDialog*>(top)->reject();
+        }
+        if (failed || steps_.empty() || top == nullptr) {
             return;
         }
         const bool properties = top->inherits("QPrintPropertiesDialog");
@@ -252,9 +256,13 @@ int Paper(const QString& jobPath, const QString& outPrefix) {
         } else {
             copies->setValue(2);
         }
+        auto* const properties = box.findChild<QAbstractButton*>(QStringLiteral("properties"));
+        if (properties == nullptr) {
+            person.Miss(QStringLiteral("the dialog offers no Properties"));
+            return;
+        }
         // Queued: the Properties box runs a loop of its own, in which the next step acts.
-        QMetaObject::invokeMethod(box.findChild<QAbstractButton*>(QStringLiteral("properties")),
-                                  "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(properties, "click", Qt::QueuedConnection);
     });
     person.Then(true, [&person](QWidget& box) {
         auto* const paper = box.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
