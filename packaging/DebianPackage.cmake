@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # names does not show there: the SVG icon engine draws the icons, and the window's layout and the
 # printout are measured in Liberation Sans (which also stands in for Arial).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6charts6, fonts-liberation | fonts-liberation2")
 # The maker's name in the About box is drawn in Comic Neue where it is installed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")
 

@@ -7,9 +7,11 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   libgl-dev
   clang libclang-rt-14-dev llvm
   xvfb xauth poppler-utils imagemagick
+  xclip
   cups cups-client cups-filters
   libcups2-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue

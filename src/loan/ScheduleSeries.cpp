@@ -41,8 +41,7 @@ bool ReadRow(const ScheduleGrid& grid, int row, SchedulePoint& point) {
         !ReadMoneyText(grid.Cell(row, kColRemaining), point.balance)) {
         return false;
     }
-    text::Extended extra = 0;
-    point.extraPayment = text::TryTextToNumber(grid.Cell(row, kColExtra), extra) && extra != 0;
+    point.extraPayment = ReadsAsExtraPayment(grid.Cell(row, kColExtra));
     point.row = row;
     point.dateText = date;
     return true;
@@ -123,6 +122,11 @@ class ColumnPicks {
 };
 
 }  // namespace
+
+bool ReadsAsExtraPayment(std::string_view extraText) {
+    text::Extended extra = 0;
+    return text::TryTextToNumber(extraText, extra) && extra != 0;
+}
 
 bool ReadScheduleDate(std::string_view dateText, std::int64_t& day) {
     // From the end: the year's digits (a sign before them for a year before 1), ", ", the day's

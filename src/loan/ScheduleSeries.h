@@ -41,6 +41,10 @@ struct ScheduleSeries {
 // Calculate counts it 0. Never raises.
 ScheduleSeries ReadScheduleSeries(const ScheduleGrid& grid);
 
+// An "Extra Pmt." text that marks its row: one that reads as a number other than 0 (Calculate
+// counts a text that does not read as 0).
+bool ReadsAsExtraPayment(std::string_view text);
+
 // A "Date" text back to its day number: exactly the texts the schedule writes ("mmm dd, yyyy" with
 // the locale's month abbreviations), nothing else.
 bool ReadScheduleDate(std::string_view text, std::int64_t& day);

@@ -1,12 +1,12 @@
 #include "text/NumberText.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string>
 
 #include "text/Exceptions.h"
 #include "text/ExtendedBits.h"
@@ -31,6 +31,31 @@ struct PowerTable {
 };
 constexpr PowerTable kPow10;
 
+// 10^-1 to 10^-40 rounded to the nearest 80-bit value, as the compiler reads each literal: the
+// factors for images of values from 1E18 up to beyond the money range.
+constexpr Extended kNegativePow10[] = {
+    1e-1L,  1e-2L,  1e-3L,  1e-4L,  1e-5L,  1e-6L,  1e-7L,  1e-8L,  1e-9L,  1e-10L,
+    1e-11L, 1e-12L, 1e-13L, 1e-14L, 1e-15L, 1e-16L, 1e-17L, 1e-18L, 1e-19L, 1e-20L,
+    1e-21L, 1e-22L, 1e-23L, 1e-24L, 1e-25L, 1e-26L, 1e-27L, 1e-28L, 1e-29L, 1e-30L,
+    1e-31L, 1e-32L, 1e-33L, 1e-34L, 1e-35L, 1e-36L, 1e-37L, 1e-38L, 1e-39L, 1e-40L};
+constexpr int kTabledNegativePowers = static_cast<int>(std::size(kNegativePow10));
+
+// The largest power of ten below the 80-bit maximum (about 1.19E4932).
+constexpr int kLargestPower = 4932;
+
+// The 80-bit value nearest to 10^power, for |power| up to kLargestPower.
+Extended PowerOfTen(int power) {
+    if (power >= 0 && power <= kExactPowers) {
+        return kPow10.value[power];
+    }
+    if (power < 0 && power >= -kTabledNegativePowers) {
+        return kNegativePow10[-power - 1];
+    }
+    // Far from money: the C library's reading rounds the exact decimal correctly.
+    const std::string decimal = "1e" + std::to_string(power);
+    return std::strtold(decimal.c_str(), nullptr);
+}
+
 constexpr std::uint64_t kWholePow10[] = {1ULL,
                                          10ULL,
                                          100ULL,
@@ -50,19 +75,13 @@ constexpr std::uint64_t kWholePow10[] = {1ULL,
                                          10000000000000000ULL,
                                          100000000000000000ULL,
                                          1000000000000000000ULL};
-constexpr std::uint64_t kImageLow = kWholePow10[17];
-constexpr Extended kImageLowX = 1e17L;
-constexpr Extended kImageHighX = 1e18L;
+// The longest texts of the whole numbers written: 2^64 - 1 and -2^31.
+constexpr std::size_t kLongestUnsigned = 20;
+constexpr std::size_t kLongestWhole = 11;
 
-// The 18 significant decimal digits of a value and its decimal exponent E, with
-// 10^(E-1) <= |value| < 10^E and digits in [10^17, 10^18).
-struct Image {
-    std::uint64_t digits;
-    int exponent;
-};
+constexpr Extended kImageLow = 1e17L;
+constexpr Extended kImageHigh = 1e18L;
 
-// Beyond the exact powers: the digits of the exactly rounded decimal, which the image's
-// one-scaling rule may differ from only in its last digit.
 // Nearest integer, ties to even, for a non-negative value. From 2^63 on every 80-bit value is
 // already whole; below it, adding 2^63 leaves no fraction bits, so the addition itself rounds.
 inline Extended RoundToInteger(Extended value) {
@@ -70,10 +89,13 @@ inline Extended RoundToInteger(Extended value) {
     return value < kTwo63 ? (value + kTwo63) - kTwo63 : value;
 }
 
-Image SlowImage(Extended magnitude) {
+// Below about 1E-4914, where the factor 10^(18 - E) lies beyond the 80-bit range, and for
+// denormals: the digits of the exactly rounded decimal, which the one-scaling image may differ
+// from only in its last digit.
+detail::Image ExactDecimalImage(Extended magnitude) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
-    Image image{0, 0};
+    detail::Image image{0, 0};
     const char* p = buffer;
     for (; *p != 'e' && *p != '\0'; ++p) {
         if (*p >= '0' && *p <= '9') {
@@ -88,30 +110,39 @@ Image SlowImage(Extended magnitude) {
     return image;
 }
 
+// Thousandths rounded to hundredths, ties away from zero.
+detail::Hundredths RoundThousandths(std::uint64_t thousandths) {
+    const std::uint64_t count = thousandths / 10 + (thousandths % 10 >= 5 ? 1 : 0);
+    return detail::Hundredths{count / 100, static_cast<unsigned>(count % 100)};
+}
+
+}  // namespace
+
+namespace detail {
+
 Image DecimalImage(Extended magnitude) {
-    // floor(log10 |value|) + 1, or one less, from the binary exponent (log10 2 ≈ 1292913986 /
-    // 2^32); the loop below settles it.
-    const std::int64_t binaryExponent = BitsOf(magnitude).biasedExponent - kExtendedBias;
+    const ExtendedBits bits = BitsOf(magnitude);
+    if (bits.biasedExponent == 0) {
+        return ExactDecimalImage(magnitude);  // denormals
+    }
+    // E, or one less, from the binary exponent (log10 2 is just above 1292913986 / 2^32); a
+    // product above 10^18 tells it was one less.
+    const std::int64_t binaryExponent = bits.biasedExponent - kExtendedBias;
     int exponent = static_cast<int>((binaryExponent * 1292913986LL) >> 32) + 1;
-    if (binaryExponent < -16382) {
-        return SlowImage(magnitude);  // denormals
-    }
-    if (18 - exponent > kExactPowers - 1 || exponent - 18 > kExactPowers - 1) {
-        return SlowImage(magnitude);
-    }
     for (;;) {
         const int power = 18 - exponent;
-        const Extended scaled =
-            power >= 0 ? magnitude * kPow10.value[power] : magnitude / kPow10.value[-power];
-        const Extended rounded = RoundToInteger(scaled);
-        if (rounded >= kImageHighX) {
-            if (rounded == kImageHighX) {
-                return Image{kImageLow, exponent + 1};
-            }
+        if (power > kLargestPower) {
+            return ExactDecimalImage(magnitude);
+        }
+        const Extended rounded = RoundToInteger(magnitude * PowerOfTen(power));
+        if (rounded == kImageHigh) {
+            return Image{kWholePow10[17], exponent + 1};
+        }
+        if (rounded > kImageHigh) {
             ++exponent;
             continue;
         }
-        if (rounded < kImageLowX) {
+        if (rounded < kImageLow) {
             --exponent;
             continue;
         }
@@ -119,49 +150,25 @@ Image DecimalImage(Extended magnitude) {
     }
 }
 
-// Writes the decimal digits of n (at least one) and returns the end.
-char* WriteDigits(char* out, std::uint64_t n) {
-    return std::to_chars(out, out + 24, n).ptr;
+Hundredths ImageHundredths(const Image& image) {
+    const int keep = image.exponent + 2;  // digits down to the hundredths
+    if (keep < 0) {
+        return Hundredths{0, 0};
+    }
+    if (keep < 18) {
+        return RoundThousandths(image.digits / kWholePow10[17 - keep]);
+    }
+    // Every digit is kept: the first E are the whole part, the next two (or zeros) the cents.
+    const std::uint64_t scale = kWholePow10[18 - image.exponent];
+    return Hundredths{image.digits / scale,
+                      static_cast<unsigned>(image.digits % scale * (100 / scale))};
 }
 
-// Writes hundredths as "<int><mark><2 digits>" from a digit string without leading zeros.
-char* WriteHundredths(char* out, const char* digits, std::size_t length, char mark) {
-    if (length <= 2) {
-        *out++ = '0';
-        *out++ = mark;
-        if (length < 2) {
-            *out++ = '0';
-        }
-        std::memcpy(out, digits, length);
-        return out + length;
-    }
-    std::memcpy(out, digits, length - 2);
-    out += length - 2;
-    *out++ = mark;
-    *out++ = digits[length - 2];
-    *out++ = digits[length - 1];
-    return out;
-}
-
-std::size_t WriteSignedHundredths(char* out, bool negative, AmountPattern pattern,
-                                  const char* digits, std::size_t length, char mark) {
-    char* p = out;
-    if (negative) {
-        *p++ = '-';
-    }
-    if (pattern == AmountPattern::Dollar) {
-        *p++ = '$';
-    }
-    p = WriteHundredths(p, digits, length, mark);
-    return static_cast<std::size_t>(p - out);
-}
-
-// The amount's hundredths without building the image, where the image cannot change them.
 // Below 1E12 the image, divided down to thousandths, lies within 0.0006 of |value| × 1000. So
 // when |value| × 1000 is clear of a whole number its floor is the thousandths the image keeps;
 // and next to a whole number n either n or n - 1 is, which round to the same hundredths unless
 // n ends in 5 (a decimal tie), which is left to the image.
-bool FastHundredths(Extended magnitude, std::uint64_t& hundredths) {
+bool FastHundredths(Extended magnitude, Hundredths& hundredths) {
     if (!(magnitude < 1e12L)) {
         return false;
     }
@@ -175,9 +182,31 @@ bool FastHundredths(Extended magnitude, std::uint64_t& hundredths) {
     } else if (n % 10 == 5) {
         return false;
     }
-    hundredths = kept / 10 + (kept % 10 >= 5 ? 1 : 0);
+    hundredths = RoundThousandths(kept);
     return true;
 }
+
+// Below 2^39 |value| × 1000 is significand × 1000 / 2^shift exactly. A fraction of it is at least
+// 2^-shift, more than |value| / 2^40 and so over 90 units of the image's last digit, while the
+// image lies within 0.6 of such a unit: the thousandths it keeps are the whole part, always.
+bool Real6Hundredths(const Real6::Fields& fields, Hundredths& hundredths) {
+    const int shift = Real6::kBias + Real6::kFractionBits - fields.biasedExponent;
+    if (shift < 1) {
+        return false;
+    }
+    if (fields.biasedExponent == 0 || shift >= 64) {
+        hundredths = Hundredths{0, 0};  // zero, or below 2^-24: nothing reaches the hundredths
+        return true;
+    }
+    hundredths = RoundThousandths((fields.significand * 1000) >> shift);  // below 2^50 before
+    return true;
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::Hundredths;
 
 std::size_t WriteSpecial(char* out, Extended value) {
     const char* text = std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
@@ -186,15 +215,20 @@ std::size_t WriteSpecial(char* out, Extended value) {
     return length;
 }
 
-std::size_t WriteZeroAmount(char* out, AmountPattern pattern, char mark) {
+// The one writer of amounts: "-" unless the amount is zero, "$" for that pattern, the whole part
+// (at least the digit 0), the decimal mark and two digits.
+std::size_t WriteAmount(char* out, bool negative, AmountPattern pattern, Hundredths amount) {
     char* p = out;
+    if (negative && (amount.whole != 0 || amount.cents != 0)) {
+        *p++ = '-';
+    }
     if (pattern == AmountPattern::Dollar) {
         *p++ = '$';
     }
-    *p++ = '0';
-    *p++ = mark;
-    *p++ = '0';
-    *p++ = '0';
+    p = std::to_chars(p, p + kLongestUnsigned, amount.whole).ptr;
+    *p++ = CurrentLocaleFormats().decimalMark;
+    *p++ = static_cast<char>('0' + amount.cents / 10);
+    *p++ = static_cast<char>('0' + amount.cents % 10);
     return static_cast<std::size_t>(p - out);
 }
 
@@ -240,9 +274,7 @@ bool ScaleDecimal(std::string_view significant, long power, Extended& value) {
     std::string decimal(significant);
     decimal += 'e';
     decimal += std::to_string(power);
-    errno = 0;
-    char* end = nullptr;
-    const Extended parsed = std::strtold(decimal.c_str(), &end);
+    const Extended parsed = std::strtold(decimal.c_str(), nullptr);
     if (std::isinf(parsed)) {
         return false;
     }
@@ -261,7 +293,7 @@ std::size_t NumberToTextTo(char* out, Extended value) {
         return 1;
     }
     const char mark = CurrentLocaleFormats().decimalMark;
-    Image image = DecimalImage(std::fabs(value));
+    detail::Image image = detail::DecimalImage(std::fabs(value));
     std::uint64_t kept = image.digits / 1000;
     if ((image.digits / 100) % 10 >= 5) {
         ++kept;
@@ -270,8 +302,8 @@ std::size_t NumberToTextTo(char* out, Extended value) {
             ++image.exponent;
         }
     }
-    char digits[16];
-    WriteDigits(digits, kept);  // exactly 15 digits
+    char digits[20];
+    std::to_chars(digits, std::end(digits), kept);  // exactly 15 digits
     std::size_t count = 15;
     while (count > 1 && digits[count - 1] == '0') {
         --count;
@@ -310,11 +342,7 @@ std::size_t NumberToTextTo(char* out, Extended value) {
             p += count - 1;
         }
         *p++ = 'E';
-        const int shown = e - 1;
-        if (shown < 0) {
-            *p++ = '-';
-        }
-        p = WriteDigits(p, static_cast<std::uint64_t>(shown < 0 ? -shown : shown));
+        p += WholeToTextTo(p, e - 1);
     }
     return static_cast<std::size_t>(p - out);
 }
@@ -324,61 +352,20 @@ std::string NumberToText(Extended value) {
     return std::string(buffer, NumberToTextTo(buffer, value));
 }
 
-namespace {
-// One body for amounts and money, inlined into both so the value never crosses a call.
-inline std::size_t FormatAmountBody(char* out, Extended value, AmountPattern pattern) {
+std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
     if (!std::isfinite(value)) {
         return WriteSpecial(out, value);
     }
-    const char mark = CurrentLocaleFormats().decimalMark;
-    // Below a thousandth nothing survives the rounding to hundredths; spares the image.
-    if (std::fabs(value) < 0.0009L) {
-        return WriteZeroAmount(out, pattern, mark);
-    }
-    std::uint64_t quick = 0;
-    if (FastHundredths(std::fabs(value), quick)) {
-        if (quick == 0) {
-            return WriteZeroAmount(out, pattern, mark);
+    const Extended magnitude = std::fabs(value);
+    Hundredths amount{0, 0};
+    if (!detail::FastHundredths(magnitude, amount)) {
+        const detail::Image image = detail::DecimalImage(magnitude);
+        if (image.exponent > 18) {
+            return NumberToTextTo(out, value);
         }
-        char digits[24];
-        const auto length = static_cast<std::size_t>(WriteDigits(digits, quick) - digits);
-        return WriteSignedHundredths(out, value < 0, pattern, digits, length, mark);
+        amount = detail::ImageHundredths(image);
     }
-    const Image image = DecimalImage(std::fabs(value));
-    if (image.exponent > 18) {
-        return NumberToTextTo(out, value);
-    }
-    const int keep = image.exponent + 2;  // digits down to the hundredths
-    if (keep < 0) {
-        return WriteZeroAmount(out, pattern, mark);
-    }
-
-    char digits[24];
-    std::size_t length = 0;
-    if (keep >= 18) {
-        length = static_cast<std::size_t>(WriteDigits(digits, image.digits) - digits);
-        for (int i = 18; i < keep; ++i) {
-            digits[length++] = '0';
-        }
-    } else {
-        const std::uint64_t divisor = kWholePow10[18 - keep];
-        std::uint64_t hundredths = image.digits / divisor;
-        const std::uint64_t firstDropped = (image.digits / (divisor / 10)) % 10;
-        if (firstDropped >= 5) {
-            ++hundredths;  // ties away from zero, carrying to the left
-        }
-        if (hundredths == 0) {
-            return WriteZeroAmount(out, pattern, mark);
-        }
-        length = static_cast<std::size_t>(WriteDigits(digits, hundredths) - digits);
-    }
-
-    return WriteSignedHundredths(out, value < 0, pattern, digits, length, mark);
-}
-}  // namespace
-
-std::size_t FormatAmountTo(char* out, Extended value, AmountPattern pattern) {
-    return FormatAmountBody(out, value, pattern);
+    return WriteAmount(out, value < 0, pattern, amount);
 }
 
 std::string FormatAmount(Extended value, AmountPattern pattern) {
@@ -386,134 +373,24 @@ std::string FormatAmount(Extended value, AmountPattern pattern) {
     return std::string(buffer, FormatAmountTo(buffer, value, pattern));
 }
 
-namespace {
-// The hundredths of a Real6 below 2^39, by integer arithmetic on its 40-bit significand: there
-// |value| × 1000 is m × 1000 / 2^shift exactly, so its whole part and fraction are known, and the
-// rule of FastHundredths applies without rounding error.
-bool Real6Hundredths(std::uint64_t packed, std::uint64_t& hundredths) {
-    constexpr int kLowBitExponent = 129 + 39;
-    const int exponent = static_cast<int>(packed & 0xFF);
-    if (exponent == 0) {
-        hundredths = 0;
-        return true;
-    }
-    const int shift = kLowBitExponent - exponent;
-    if (shift < 1) {
-        return false;
-    }
-    if (shift >= 64) {
-        hundredths = 0;  // below 2^-24: nothing reaches the hundredths
-        return true;
-    }
-    const std::uint64_t significand =
-        ((packed >> 8) & ((std::uint64_t{1} << 39) - 1)) | (std::uint64_t{1} << 39);
-    const std::uint64_t scaled = significand * 1000;  // below 2^50
-    const std::uint64_t unit = std::uint64_t{1} << shift;
-    const std::uint64_t whole = scaled >> shift;
-    const std::uint64_t fraction = scaled & (unit - 1);
-    const std::uint64_t margin = unit >> 10;  // about 0.001
-    std::uint64_t kept = whole;
-    if (fraction != 0 && fraction < margin) {
-        if (whole % 10 == 5) {
-            return false;
-        }
-    } else if (fraction != 0 && fraction > unit - margin) {
-        kept = whole + 1;
-        if (kept % 10 == 5) {
-            return false;
-        }
-    }
-    hundredths = kept / 10 + (kept % 10 >= 5 ? 1 : 0);
-    return true;
-}
-}  // namespace
-
-namespace {
-// The 48 bits of a Real6, read as the two loads they were stored as (a single wide load of
-// narrower stores waits for them to reach the cache).
-std::uint64_t PackedBits(const Real6& value) {
-    std::uint32_t low = 0;
-    std::uint16_t high = 0;
-    std::memcpy(&low, value.Bytes().data(), 4);
-    std::memcpy(&high, value.Bytes().data() + 4, 2);
-    return low | (std::uint64_t{high} << 32);
-}
-
-std::size_t DigitCount(std::uint64_t n) {
-    std::size_t count = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++count;
-    }
-    return count;
-}
-}  // namespace
-
 std::size_t FormatMoneyTo(char* out, const Real6& value) {
     out[0] = '$';
-    const std::uint64_t packed = PackedBits(value);
-    std::uint64_t hundredths = 0;
-    if (Real6Hundredths(packed, hundredths)) {
-        const char mark = CurrentLocaleFormats().decimalMark;
-        if (hundredths == 0) {
-            return 1 + WriteZeroAmount(out + 1, AmountPattern::Plain, mark);
-        }
-        char digits[24];
-        const auto length = static_cast<std::size_t>(WriteDigits(digits, hundredths) - digits);
-        const bool negative = (packed >> 47) & 1;
-        return 1 +
-               WriteSignedHundredths(out + 1, negative, AmountPattern::Plain, digits, length, mark);
+    const Real6::Fields fields = value.Unpack();
+    Hundredths amount{0, 0};
+    if (detail::Real6Hundredths(fields, amount)) {
+        return 1 + WriteAmount(out + 1, fields.negative, AmountPattern::Plain, amount);
     }
-    return 1 + FormatAmountBody(out + 1, value.Widen(), AmountPattern::Plain);
-}
-
-void FormatMoneyInto(std::string& out, const Real6& value) {
-    const std::uint64_t packed = PackedBits(value);
-    std::uint64_t hundredths = 0;
-    if (!Real6Hundredths(packed, hundredths)) {
-        char buffer[kNumberTextCapacity];
-        AssignShortText(out, buffer, FormatMoneyTo(buffer, value));
-        return;
-    }
-    // Written straight into the cell, from the last digit back: no buffer to copy from.
-    const bool negative = hundredths != 0 && ((packed >> 47) & 1);
-    const std::size_t digits = std::max<std::size_t>(DigitCount(hundredths), 3);
-    const std::size_t length = 1 + (negative ? 1 : 0) + digits + 1;
-    out.resize(length);
-    char* p = out.data() + length;
-    for (std::size_t i = 0; i < digits; ++i) {
-        if (i == 2) {
-            *--p = CurrentLocaleFormats().decimalMark;
-        }
-        *--p = static_cast<char>('0' + hundredths % 10);
-        hundredths /= 10;
-    }
-    if (negative) {
-        *--p = '-';
-    }
-    *--p = '$';
-}
-
-void WholeToTextInto(std::string& out, std::int32_t value) {
-    const bool negative = value < 0;
-    std::uint64_t magnitude = negative
-                                  ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(value))
-                                  : static_cast<std::uint64_t>(value);
-    const std::size_t length = DigitCount(magnitude) + (negative ? 1 : 0);
-    out.resize(length);
-    char* p = out.data() + length;
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative) {
-        *--p = '-';
-    }
+    return 1 + FormatAmountTo(out + 1, value.Widen(), AmountPattern::Plain);
 }
 
 std::string FormatMoney(const Real6& value) {
     char buffer[kNumberTextCapacity];
     return std::string(buffer, FormatMoneyTo(buffer, value));
+}
+
+void FormatMoneyInto(std::string& out, const Real6& value) {
+    char buffer[kNumberTextCapacity];
+    AssignShortText(out, buffer, FormatMoneyTo(buffer, value));
 }
 
 bool TryTextToNumber(std::string_view text, Extended& value) {
@@ -675,12 +552,17 @@ std::int32_t TextToWholeDef(std::string_view text, std::int32_t defaultValue) {
 }
 
 std::size_t WholeToTextTo(char* out, std::int32_t value) {
-    return static_cast<std::size_t>(std::to_chars(out, out + 16, value).ptr - out);
+    return static_cast<std::size_t>(std::to_chars(out, out + kLongestWhole, value).ptr - out);
 }
 
 std::string WholeToText(std::int32_t value) {
-    char buffer[16];
+    char buffer[kNumberTextCapacity];
     return std::string(buffer, WholeToTextTo(buffer, value));
+}
+
+void WholeToTextInto(std::string& out, std::int32_t value) {
+    char buffer[kNumberTextCapacity];
+    AssignShortText(out, buffer, WholeToTextTo(buffer, value));
 }
 
 }  // namespace text

@@ -48,4 +48,29 @@ void WholeToTextInto(std::string& out, std::int32_t value);
 std::size_t NumberToTextTo(char* out, Extended value);
 std::string NumberToText(Extended value);
 
+// The steps of the amount texts, open to the tests that hold the shortcuts to the image.
+namespace detail {
+
+// The 18-digit image: digits in [10^17, 10^18) and the decimal exponent E, with
+// 10^(E-1) <= |value| < 10^E.
+struct Image {
+    std::uint64_t digits;
+    int exponent;
+};
+Image DecimalImage(Extended magnitude);
+
+// An amount rounded to hundredths: its whole part and its cents.
+struct Hundredths {
+    std::uint64_t whole;
+    unsigned cents;
+    bool operator==(const Hundredths&) const = default;
+};
+// Of an image with E at most 18: ties away from zero, judged on the image.
+Hundredths ImageHundredths(const Image& image);
+// The same hundredths without the image, where it cannot change them; false elsewhere.
+bool FastHundredths(Extended magnitude, Hundredths& hundredths);
+bool Real6Hundredths(const Real6::Fields& fields, Hundredths& hundredths);
+
+}  // namespace detail
+
 }  // namespace text

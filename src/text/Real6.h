@@ -13,26 +13,19 @@
 
 namespace text {
 
-namespace detail {
-// 2^(e - 129 - 39) for each exponent byte e: the weight of a Real6 significand's lowest bit.
-struct Real6LowBitWeights {
-    Extended value[256];
-    constexpr Real6LowBitWeights() : value() {
-        Extended weight = 1;
-        for (int i = 0; i < 129 + 39; ++i) {
-            weight /= 2;
-        }
-        for (int e = 0; e < 256; ++e) {
-            value[e] = weight;
-            weight *= 2;
-        }
-    }
-};
-inline constexpr Real6LowBitWeights kReal6LowBitWeight{};
-}  // namespace detail
-
 class Real6 {
   public:
+    static constexpr int kBias = 129;
+    static constexpr int kFractionBits = 39;
+
+    // The stored fields: |value| = significand × 2^(biasedExponent − kBias − kFractionBits), the
+    // significand holding the implied leading 1 in bit 39; a biased exponent of 0 means zero.
+    struct Fields {
+        bool negative;
+        int biasedExponent;
+        std::uint64_t significand;
+    };
+
     Real6() = default;  // zero
 
     // Keeps 40 significant bits, ties away from zero; zero below 2^-128, EOverflow from 2^127.
@@ -45,16 +38,33 @@ class Real6 {
 
     // Exact.
     Extended Widen() const;
+    Fields Unpack() const;
     const std::array<std::uint8_t, 6>& Bytes() const { return bytes_; }
 
   private:
-    static constexpr int kBias = 129;
-    static constexpr int kFractionBits = 39;
     static constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFractionBits) - 1;
 
     // Exponent byte, then the 39 fraction bits, then the sign: one little-endian 48-bit word.
     std::array<std::uint8_t, 6> bytes_{};
 };
+
+namespace detail {
+// 2^(e − kBias − kFractionBits) for each exponent byte e: the weight of the lowest significand bit.
+struct Real6LowBitWeights {
+    Extended value[256];
+    constexpr Real6LowBitWeights() : value() {
+        Extended weight = 1;
+        for (int i = 0; i < Real6::kBias + Real6::kFractionBits; ++i) {
+            weight /= 2;
+        }
+        for (int e = 0; e < 256; ++e) {
+            value[e] = weight;
+            weight *= 2;
+        }
+    }
+};
+inline constexpr Real6LowBitWeights kReal6LowBitWeight{};
+}  // namespace detail
 
 // Inline: the schedule narrows several values a row, and a call costs more than the work.
 inline Real6 Real6::Narrow(Extended value) {
@@ -91,22 +101,28 @@ inline Real6 Real6::Narrow(Extended value) {
     return result;
 }
 
-inline Extended Real6::Widen() const {
+// Read as the two loads the bytes were stored as: one wide load of narrower stores waits for
+// them to reach the cache.
+inline Real6::Fields Real6::Unpack() const {
     std::uint32_t low = 0;
     std::uint16_t high = 0;
     std::memcpy(&low, bytes_.data(), 4);
     std::memcpy(&high, bytes_.data() + 4, 2);
     const std::uint64_t packed = low | (std::uint64_t{high} << 32);
-    const auto exponent = static_cast<std::size_t>(packed & 0xFF);
-    if (exponent == 0) {
+    return Fields{((packed >> 47) & 1) != 0, static_cast<int>(packed & 0xFF),
+                  ((packed >> 8) & kFractionMask) | (std::uint64_t{1} << kFractionBits)};
+}
+
+inline Extended Real6::Widen() const {
+    const Fields fields = Unpack();
+    if (fields.biasedExponent == 0) {
         return 0;
     }
-    const std::uint64_t significand =
-        ((packed >> 8) & kFractionMask) | (std::uint64_t{1} << kFractionBits);
     // Both factors are exact and the product needs only 40 bits: no rounding.
-    const Extended magnitude = static_cast<Extended>(static_cast<std::int64_t>(significand)) *
-                               detail::kReal6LowBitWeight.value[exponent];
-    return (packed >> 47) & 1 ? -magnitude : magnitude;
+    const Extended magnitude =
+        static_cast<Extended>(static_cast<std::int64_t>(fields.significand)) *
+        detail::kReal6LowBitWeight.value[fields.biasedExponent];
+    return fields.negative ? -magnitude : magnitude;
 }
 
 // Narrow and widen again: the value a Real6 variable would hold.

@@ -93,8 +93,13 @@ void DocumentCommands::OpenLoan() {
     if (!dialogs_.ExecuteOpen(&window_, odMain_)) {
         return;
     }
-    sdMain_.fileName = odMain_.fileName;
-    const std::string path = LocalPath(sdMain_.fileName);
+    OpenLoanFile(odMain_.fileName);
+}
+
+void DocumentCommands::OpenLoanFile(const QString& chosen) {
+    odMain_.fileName = chosen;
+    sdMain_.fileName = chosen;
+    const std::string path = LocalPath(chosen);
     ReadInputsFromFile(window_, path);
     window_.Calculate();
     const std::int32_t payments = PaymentsToRead(window_.ReadInputs());

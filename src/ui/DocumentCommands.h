@@ -22,6 +22,9 @@ class DocumentCommands {
     // Asks for a loan file, makes it the current document, and shows its loan calculated with its
     // extra payments.
     void OpenLoan();
+    // Open for a path chosen without the dialog (a dropped file): the same reading, and the open
+    // dialog remembers the path as if it had been chosen there.
+    void OpenLoanFile(const QString& path);
     // Calculates and writes to the current document, or asks for a name first when there is none.
     void SaveLoan();
     // Asks for a name, makes it the current document, calculates and writes.

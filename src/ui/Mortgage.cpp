@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -15,9 +17,12 @@
 #include "loan/Schedule.h"
 #include "print/qt/PrintJob.h"
 #include "text/DateText.h"
+#include "ui/BalanceChart.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/GridCommands.h"
 #include "ui/InputPanel.h"
+#include "ui/LoanFileDrop.h"
 #include "ui/MortAbout.h"
 #include "ui/RunCommand.h"
 #include "ui/ScheduleTableModel.h"
@@ -80,8 +85,10 @@ TfrmMortMain::TfrmMortMain(Boxes& boxes, Dialogs& dialogs, QWidget* parent)
     BuildLayout(*BuildCommands());
     resize(clientWidth_, kClientHeight + menuBar()->sizeHint().height());
 
-    // The window's shortcuts win over the edit boxes' and the grid's own use of the same keys.
+    // The window's shortcuts win over the edit boxes' and the grid's own use of the same keys;
+    // a loan file dragged anywhere onto the window is the window's, even over an edit box.
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
 
     FormCreate();
 }
@@ -110,6 +117,10 @@ QFrame* TfrmMortMain::BuildCommands() {
     QAction* const Calculate1 = item("Calculate1", QStringLiteral("&Calculate"), {});
     Named(File1_->addSeparator(), "N2");
     QAction* const Exit1 = item("Exit1", QStringLiteral("E&xit"), {});
+    QMenu* const View1 = Named(MainMenu1->addMenu(QStringLiteral("&View")), "View1");
+    View1->setFont(font());
+    QAction* const BalanceChart1 =
+        Named(View1->addAction(QStringLiteral("Balance &Chart")), "BalanceChart1");
     QAction* const About1 = Named(MainMenu1->addAction(QStringLiteral("&About")), "About1");
 
     connect(New1, &QAction::triggered, this, &TfrmMortMain::New1Click);
@@ -120,6 +131,7 @@ QFrame* TfrmMortMain::BuildCommands() {
     connect(Calculate1, &QAction::triggered, this, &TfrmMortMain::Button1Click);
     // Exit closes the main window, which ends the program like closing it through its frame.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(BalanceChart1, &QAction::triggered, this, &TfrmMortMain::BalanceChart1Click);
     connect(About1, &QAction::triggered, this, &TfrmMortMain::About1Click);
 
     QFrame* const pnToolBar = Bevel("pnToolBar", QFrame::Sunken, this);
@@ -155,6 +167,7 @@ void TfrmMortMain::BuildLayout(QFrame& pnToolBar) {
                     sgTableSelectCell(current.column(), current.row());
                 }
             });
+    new GridCommands(*sgTable_, *model_, boxes_, this);
 
     pnTotals_ = new TotalsPanel(this);
 
@@ -295,6 +308,16 @@ void TfrmMortMain::About1Click() {
     });
 }
 
+void TfrmMortMain::BalanceChart1Click() {
+    RunCommand([this] {
+        if (frmBalanceChart_ == nullptr) {
+            frmBalanceChart_ = new TfrmBalanceChart(
+                *model_, [this] { return ReadInputs(); }, *this);
+        }
+        frmBalanceChart_->ShowAndRaise();
+    });
+}
+
 bool TfrmMortMain::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
@@ -332,7 +355,42 @@ bool TfrmMortMain::IsMenuShortcut(const QKeyEvent& key) const {
     return false;
 }
 
+// A drag that carries files is taken only when it is one loan file, wherever it is over the window;
+// a drag of text keeps its usual meaning in an edit box.
+bool TfrmMortMain::TakeFileDrag(QDropEvent& drag) {
+    if (!drag.mimeData()->hasUrls()) {
+        return false;
+    }
+    const QString path = DroppedLoanFile(*drag.mimeData());
+    const Qt::DropAction action = LoanFileDropAction(drag.possibleActions());
+    if (path.isEmpty() || action == Qt::IgnoreAction) {
+        drag.ignore();
+        return true;
+    }
+    drag.setDropAction(action);
+    drag.accept();
+    if (drag.type() == QEvent::Drop) {
+        // Opened once the drop has ended, so that the file manager is not kept waiting while a
+        // box of the Open command is up.
+        QMetaObject::invokeMethod(
+            this, [this, path] { OpenDroppedFile(path); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void TfrmMortMain::OpenDroppedFile(const QString& path) {
+    RunCommand([this, &path] { documents_.OpenLoanFile(path); });
+}
+
 bool TfrmMortMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        const auto* const widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this &&
+            TakeFileDrag(*static_cast<QDropEvent*>(event))) {
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* const widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == this &&

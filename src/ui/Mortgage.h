@@ -13,6 +13,7 @@
 #include "ui/DocumentCommands.h"
 #include "ui/PrintCommand.h"
 
+class QDropEvent;
 class QFrame;
 class QKeyEvent;
 class QMenu;
@@ -23,6 +24,7 @@ namespace ui {
 class Boxes;
 class Dialogs;
 class InputPanel;
+class TfrmBalanceChart;
 class ScheduleTableModel;
 class ScheduleTableView;
 class TfrmAbout;
@@ -51,6 +53,8 @@ class TfrmMortMain final : public QMainWindow {
     void SaveAs1Click();
     void Print1Click();
     void About1Click();
+    // Shows the balance chart, made the first time it is asked for.
+    void BalanceChart1Click();
 
     // The activation check: grows the window where the frequency box would be cut off.
     void FormActivate();
@@ -87,12 +91,15 @@ class TfrmMortMain final : public QMainWindow {
     void btPrintClick(QPrinter& printer);
     bool RunCommand(const std::function<void()>& command);
     bool IsMenuShortcut(const QKeyEvent& key) const;
+    bool TakeFileDrag(QDropEvent& drag);
+    void OpenDroppedFile(const QString& path);
 
     Boxes& boxes_;
     Dialogs& dialogs_;
     DocumentCommands documents_;
     PrintCommand print_;
     TfrmAbout* frmAbout_ = nullptr;
+    TfrmBalanceChart* frmBalanceChart_ = nullptr;
 
     QMenu* File1_ = nullptr;
     InputPanel* pnTerms_ = nullptr;

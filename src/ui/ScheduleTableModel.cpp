@@ -1,5 +1,7 @@
 #include "ui/ScheduleTableModel.h"
 
+#include <algorithm>
+
 namespace ui {
 
 ScheduleTableModel::ScheduleTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -32,6 +34,15 @@ bool ScheduleTableModel::setData(const QModelIndex& index, const QVariant& value
     grid_.SetCell(index.row(), index.column(), value.toString().toStdString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
+}
+
+void ScheduleTableModel::CellsChanged(int column, int firstRow, int lastRow) {
+    firstRow = std::max(firstRow, 1);
+    lastRow = std::min(lastRow, grid_.RowCount() - 1);
+    if (firstRow <= lastRow) {
+        emit dataChanged(index(firstRow, column), index(lastRow, column),
+                         {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 Qt::ItemFlags ScheduleTableModel::flags(const QModelIndex& index) const {

@@ -29,6 +29,14 @@ class ScheduleTableModel final : public QAbstractTableModel {
         return std::forward<Change>(change)(grid_);
     }
 
+    // Runs a change of texts in one column that keeps the row count, hidden rows perhaps included.
+    // The change returns the last row it wrote from firstRow on; the views repaint the shown ones.
+    template <typename Change>
+    void ChangeColumn(int column, int firstRow, Change&& change) {
+        const int lastRow = std::forward<Change>(change)(grid_);
+        CellsChanged(column, firstRow, lastRow);
+    }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -50,6 +58,7 @@ class ScheduleTableModel final : public QAbstractTableModel {
     };
 
     bool IsShown(int row, int column) const;
+    void CellsChanged(int column, int firstRow, int lastRow);
 
     loan::ScheduleGrid grid_;
 };

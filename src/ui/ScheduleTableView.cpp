@@ -1,8 +1,10 @@
 #include "ui/ScheduleTableView.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -106,6 +108,50 @@ int ScheduleTableView::WidthForAllColumns() const {
         width += horizontalHeader()->sectionSize(column);
     }
     return width;
+}
+
+void ScheduleTableView::FinishEditing() {
+    if (state() != QAbstractItemView::EditingState) {
+        return;
+    }
+    if (QWidget* const editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void ScheduleTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        emit CopyPressed();
+    } else if (event->matches(QKeySequence::Paste)) {
+        emit PastePressed();
+    } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // The menu key reaches the grid as a context menu request of its own; Shift+F10 does not.
+        emit MenuRequested(currentIndex(), MenuPointForCurrentCell());
+    } else {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ScheduleTableView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        emit MenuRequested(currentIndex(), MenuPointForCurrentCell());
+        return;
+    }
+    // Over the cells or a header: the point in the cells' own frame tells which cell, if any. The
+    // button press has already made it the selected cell, keeping a selection that holds it.
+    emit MenuRequested(indexAt(viewport()->mapFromGlobal(event->globalPos())), event->globalPos());
+}
+
+// Below the selected cell where it is in view, at the top left of the cells otherwise.
+QPoint ScheduleTableView::MenuPointForCurrentCell() const {
+    const QRect cell = visualRect(currentIndex());
+    if (cell.isValid() && viewport()->rect().intersects(cell)) {
+        return viewport()->mapToGlobal(cell.bottomLeft());
+    }
+    return viewport()->mapToGlobal(QPoint(0, 0));
 }
 
 void ScheduleTableView::RememberCurrentCell() {

@@ -23,13 +23,27 @@ class ScheduleTableView final : public QTableView {
     // The width that shows every column beside the payment numbers and a vertical scroll bar.
     int WidthForAllColumns() const;
 
+    // Puts the open cell editor's text into its cell and closes it; the focus stays in the grid.
+    void FinishEditing();
+
+  signals:
+    // Ctrl+C and Ctrl+V in the grid itself; an open cell editor keeps them for its own text.
+    void CopyPressed();
+    void PastePressed();
+    // The context menu, asked for at a cell (invalid outside the cells), to show at a point on
+    // the screen.
+    void MenuRequested(const QModelIndex& cell, const QPoint& where);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void RememberCurrentCell();
     void ShowCellsAfterReset();
     bool PaintCorner(QWidget& corner) const;
+    QPoint MenuPointForCurrentCell() const;
 
     QWidget* corner_ = nullptr;
     int currentRow_ = 1;

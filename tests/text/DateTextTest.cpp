@@ -133,12 +133,5 @@ TEST(FormatDate, ScheduleDateMatchesThePattern) {
     EXPECT_EQ(FormatDate("mmm", 45323), "févr.");
 }
 
-TEST(Today, IsAWholeDayInTheValidYears) {
-    const DateTime today = Today();
-    EXPECT_EQ(today, static_cast<DateTime>(static_cast<std::int64_t>(today)));
-    EXPECT_GT(today, DayNumber(2000, 1, 1));
-    EXPECT_LT(today, DayNumber(9999, 12, 31));
-}
-
 }  // namespace
 }  // namespace text

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "text/Exceptions.h"
@@ -80,10 +81,43 @@ TEST(FormatMoney, NarrowsBeforeFormatting) {
         {"zero", 0.0L, "$0.00"},
         {"tiny remainder shows no sign", -1e-12L, "$0.00"},
         {"payment", 599.55052515275239L, "$599.55"},
+        // The image is the value times the 80-bit 1E-14, 941806200252796499.4375 before the
+        // rounding; dividing by 1E14 instead gives 941806200252796499.5 and the text ...797E31.
+        {"runaway balance", std::ldexp(638192705234.0L, 67), "$9.41806200252796E31"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatMoney(Real6::Narrow(c.value)), c.expected) << c.name;
     }
+}
+
+TEST(FormatAmount, ShortcutsGiveTheImageHundredths) {
+    // Next to decimal ties of the thousandths and at the shortcuts' margins of a thousandth.
+    const Extended offsets[] = {0,      1e-15L,  -1e-15L, 0.0005L,  -0.0005L, 0.00097L, -0.00097L,
+                                0.001L, -0.001L, 0.0011L, -0.0011L, 0.4L,     0.5L};
+    std::mt19937_64 random(15);
+    std::uniform_int_distribution<std::int64_t> thousandths(1, 999999999999999LL);
+    int answered = 0;
+    int tried = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const std::int64_t count = thousandths(random) / 10 * 10 + 5;
+        for (const Extended offset : offsets) {
+            const Extended value = (static_cast<Extended>(count) + offset) / 1000;
+            detail::Hundredths fast{};
+            if (detail::FastHundredths(value, fast)) {
+                ASSERT_EQ(fast, detail::ImageHundredths(detail::DecimalImage(value)))
+                    << static_cast<double>(value);
+                ++answered;
+            }
+            const Real6 money = Real6::Narrow(value);
+            if (detail::Real6Hundredths(money.Unpack(), fast)) {
+                ASSERT_EQ(fast, detail::ImageHundredths(detail::DecimalImage(money.Widen())))
+                    << static_cast<double>(value);
+                ++answered;
+            }
+            tried += 2;
+        }
+    }
+    EXPECT_GT(answered, tried / 3);  // the shortcuts answer for most values
 }
 
 TEST(TextToNumber, ReadsTheGrammar) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "text/Exceptions.h"
 
@@ -74,10 +75,28 @@ TEST(Real6, OverflowFromTwoToThe127) {
 }
 
 TEST(Real6, WideningIsExact) {
+    // Values of 40 significant bits come back unchanged.
     for (int i = -60; i <= 60; ++i) {
         const Extended value = std::ldexp(static_cast<Extended>(0xABCDEF1234LL + i), i);
-        const Extended once = RoundToReal6(value);
-        EXPECT_EQ(RoundToReal6(once), once);
+        EXPECT_EQ(RoundToReal6(value), value) << i;
+    }
+    // Any stored bytes widen to sign × (2^39 + fraction) × 2^(exponent − 168), and narrow back.
+    std::mt19937_64 random(6);
+    for (int i = 0; i < 10000; ++i) {
+        Bytes bytes{};
+        for (auto& byte : bytes) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        bytes[0] |= 1;  // not zero
+        std::uint64_t fraction = bytes[5] & 0x7F;
+        for (int k = 4; k >= 1; --k) {
+            fraction = fraction << 8 | bytes[static_cast<std::size_t>(k)];
+        }
+        const Extended magnitude =
+            std::ldexp(static_cast<Extended>(fraction + (1ULL << 39)), bytes[0] - 168);
+        const Extended expected = bytes[5] & 0x80 ? -magnitude : magnitude;
+        ASSERT_EQ(Real6::FromBytes(bytes).Widen(), expected);
+        ASSERT_EQ(Real6::Narrow(expected).Bytes(), bytes);
     }
 }
 

@@ -28,6 +28,14 @@ class ScheduleTableModelTest : public QObject {
         model.ChangeGrid([](loan::ScheduleGrid& grid) { grid.SetRowCount(3); });
         QCOMPARE(model.rowCount(), 3);
         QVERIFY(model.setData(model.index(2, loan::kColExtra), QStringLiteral("12.5")));
+        // A column written into hidden rows as well: only the shown ones are announced.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.ChangeColumn(loan::kColExtra, 1, [](loan::ScheduleGrid& grid) {
+            grid.SetCell(9, loan::kColExtra, "5");
+            return 9;
+        });
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(2, loan::kColExtra));
         model.ChangeGrid([](loan::ScheduleGrid& grid) { grid.ClearPaymentRows(); });
         QCOMPARE(model.rowCount(), 2);
     }
