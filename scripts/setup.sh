@@ -15,6 +15,7 @@ packages=(
   xclip
   at-spi2-core dbus python3-pyatspi
   cups cups-client cups-filters
+  libcups2-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   dpkg-dev file desktop-file-utils appstream shared-mime-info lintian
   locales

@@ -1,7 +1,6 @@
 #include "ui/QtDialogs.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "ui/FileDialogSettings.h"
@@ -36,6 +35,11 @@ bool RunFileDialog(QWidget* parent, FileDialogSettings& settings, QFileDialog::A
 
 }  // namespace
 
+// Without a window to go with, the kept print dialog is left to this object.
+QtDialogs::~QtDialogs() {
+    delete printDialog_.data();
+}
+
 bool QtDialogs::ExecuteOpen(QWidget* parent, FileDialogSettings& settings) {
     return RunFileDialog(parent, settings, QFileDialog::AcceptOpen);
 }
@@ -45,12 +49,17 @@ bool QtDialogs::ExecuteSave(QWidget* parent, FileDialogSettings& settings) {
 }
 
 bool QtDialogs::ExecutePrint(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
+    // The first printer asked about is the Print command's own, kept for the run; its dialog is
+    // kept too, so that the next Print starts from everything chosen there (the paper, the
+    // printer's settings). A printer of another Print, confirmed during a job, asks once.
+    if (printDialog_.isNull()) {
+        printDialog_ = new PrintDialog(&printer, parent);
+    }
+    if (printDialog_->printer() == &printer) {
+        return printDialog_->exec() == QDialog::Accepted;
+    }
+    PrintDialog once(&printer, parent);
+    return once.exec() == QDialog::Accepted;
 }
 
 }  // namespace ui

@@ -19,9 +19,9 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer) : printer_(printer) {
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device) : device_(device) {
     regular_ = QFont(QStringLiteral("Arial"));
-    regular_.setPixelSize(std::max(1, PrintFontPixelSize(printer_.logicalDpiY())));
+    regular_.setPixelSize(std::max(1, PrintFontPixelSize(device_.logicalDpiY())));
     // Glyph outlines as designed, not bent to a screen grid, so the paper keeps the font's widths.
     regular_.setHintingPreference(QFont::PreferNoHinting);
     header_ = regular_;
@@ -32,8 +32,8 @@ QtPrintSurface::QtPrintSurface(QPrinter& printer) : printer_(printer) {
 PrinterMetrics QtPrintSurface::Metrics() const {
     // Without full-page mode the painter's origin is the top-left of the printable area, and the
     // device's width and height are that area's size.
-    return PrinterMetrics{printer_.logicalDpiX(), printer_.logicalDpiY(), printer_.width(),
-                          printer_.height()};
+    return PrinterMetrics{device_.logicalDpiX(), device_.logicalDpiY(), device_.width(),
+                          device_.height()};
 }
 
 QFont QtPrintSurface::Font(PrintFont font) const {
@@ -41,13 +41,13 @@ QFont QtPrintSurface::Font(PrintFont font) const {
 }
 
 int QtPrintSurface::TextHeight(PrintFont font, std::string_view text) {
-    const QFontMetrics metrics(Font(font), &printer_);
+    const QFontMetrics metrics(Font(font), &device_);
     return metrics.size(Qt::TextSingleLine, ToQString(text)).height();
 }
 
 void QtPrintSurface::BeginDocument() {
     painter_.emplace();
-    if (!painter_->begin(&printer_)) {
+    if (!painter_->begin(&device_)) {
         painter_.reset();
         throw text::EPrinter("The printer could not begin the document");
     }
@@ -63,7 +63,7 @@ void QtPrintSurface::DrawText(int x, int y, std::string_view text) {
 }
 
 void QtPrintSurface::NewPage() {
-    if (!printer_.newPage()) {
+    if (!device_.newPage()) {
         throw text::EPrinter("The printer could not begin a new page");
     }
     // The window stays responsive while the job is spooled page by page.

@@ -1,9 +1,9 @@
-// The printout's surface on a Qt printer: QPainter in the printer's own device pixels.
+// The printout's surface on a Qt printer or PDF writer: QPainter in the device's own pixels.
 #pragma once
 
 #include <QFont>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <optional>
 #include <string_view>
@@ -15,11 +15,12 @@ namespace print::qt {
 
 class QtPrintSurface final : public PrintSurface {
   public:
-    // The printer should be made with QPrinter::HighResolution, so that a pixel is one of the
-    // printer's own dots and the layout's whole-pixel arithmetic holds there.
-    explicit QtPrintSurface(QPrinter& printer);
+    // A printer should be made with QPrinter::HighResolution, and a PDF writer given the chosen
+    // printer's resolution, so that a pixel is one of the printer's own dots and the layout's
+    // whole-pixel arithmetic holds there.
+    explicit QtPrintSurface(QPagedPaintDevice& device);
 
-    // Resolution and printable area of the printer as it stands now.
+    // Resolution and printable area of the device as it stands now.
     PrinterMetrics Metrics() const;
 
     int TextHeight(PrintFont font, std::string_view text) override;
@@ -33,7 +34,7 @@ class QtPrintSurface final : public PrintSurface {
     QFont Font(PrintFont font) const;
 
   private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     QFont regular_;
     QFont header_;
     int ascent_ = 0;  // of the current font, to place a text by the top of its cell

@@ -1,20 +1,33 @@
 // The real window printing through whatever printing service CUPS_SERVER names, for
-// print_e2e.sh, in two steps:
+// print_e2e.sh:
 //   print_e2e_client print EXPECTED   types a loan, calculates, confirms Print on the default
 //                                     printer, and writes where every text must stand
 //   print_e2e_client check EXPECTED JOB
 //                                     finds the PDF inside the job's file and checks every text
 //                                     against EXPECTED
+//   print_e2e_client refused COMMAND…  confirms Print after running COMMAND (the dialog is open
+//                                     meanwhile) and prints the one error box that must follow
+//   print_e2e_client paper JOB OUT     prints twice through the real print dialog, choosing two
+//                                     copies and A4 under Properties the first time only; copies
+//                                     each job's file, once printed, to OUT-1 and OUT-2
+#include <QAbstractButton>
 #include <QApplication>
 #include <QByteArray>
+#include <QComboBox>
 #include <QFile>
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTextStream>
+#include <QThread>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +38,7 @@
 #include "ui/Boxes.h"
 #include "ui/Dialogs.h"
 #include "ui/Mortgage.h"
+#include "ui/QtDialogs.h"
 #include "ui/StartUp.h"
 
 namespace {
@@ -35,18 +49,23 @@ void Complain(const QString& message) {
     std::fprintf(stderr, "print_e2e_client: %s\n", qPrintable(message));
 }
 
-// Any box the window shows is a failure of the run.
+// Unless a run expects one, any box the window shows is a failure of the run.
 class ReportingBoxes final : public ui::Boxes {
   public:
     void ShowInfoBox(const QString& message) override { Fail(message); }
     void ShowErrorBox(const QString& title, const QString& text) override {
+        errors.append(text);
         Fail(title + QStringLiteral(": ") + text);
     }
     bool failed = false;
+    bool quiet = false;
+    QStringList errors;
 
   private:
     void Fail(const QString& message) {
-        Complain(QStringLiteral("the window showed ") + message);
+        if (!quiet) {
+            Complain(QStringLiteral("the window showed ") + message);
+        }
         failed = true;
     }
 };
@@ -58,10 +77,21 @@ class ConfirmingDialogs final : public ui::Dialogs {
     bool ExecuteSave(QWidget*, ui::FileDialogSettings&) override { return false; }
     bool ExecutePrint(QWidget*, QPrinter& printer) override {
         chosen = &printer;
+        if (whileOpen) {
+            whileOpen();
+        }
         return true;
     }
     QPrinter* chosen = nullptr;
+    std::function<void()> whileOpen;
 };
+
+// The window with the loan of every run typed and calculated.
+void TypeAndCalculate(ui::TfrmMortMain& window) {
+    ui::testing::TypeLoan(window, QStringLiteral("100000"), QStringLiteral("6"),
+                          QStringLiteral("30"));
+    window.Button1Click();
+}
 
 // EXPECTED: "dpiX dpiY originX originY pages", then one "page x y text" line a drawn text, all
 // in printer pixels; the origin is the printable area's top-left on the paper.
@@ -94,15 +124,172 @@ int Print(const QString& expectedPath) {
     ReportingBoxes boxes;
     ConfirmingDialogs dialogs;
     ui::TfrmMortMain window(boxes, dialogs);
-    ui::testing::TypeLoan(window, QStringLiteral("100000"), QStringLiteral("6"),
-                          QStringLiteral("30"));
-    window.Button1Click();
+    TypeAndCalculate(window);
     window.Print1Click();
     if (boxes.failed || dialogs.chosen == nullptr) {
         Complain(QStringLiteral("nothing was printed"));
         return 1;
     }
     return WriteExpected(expectedPath, *dialogs.chosen, window.TextsToPrint()) ? 0 : 1;
+}
+
+// Something happens to the printing service while the dialog is open; the job that follows must
+// end in the error box, and the window must go on working.
+int Refused(const QStringList& command) {
+    ReportingBoxes boxes;
+    boxes.quiet = true;
+    ConfirmingDialogs dialogs;
+    dialogs.whileOpen = [&command] {
+        if (!command.isEmpty() && QProcess::execute(command.front(), command.mid(1)) != 0) {
+            Complain(QStringLiteral("the command failed: ") + command.join(QLatin1Char(' ')));
+        }
+    };
+    ui::TfrmMortMain window(boxes, dialogs);
+    TypeAndCalculate(window);
+    window.Print1Click();
+    for (const QString& error : boxes.errors) {
+        std::printf("error box: %s\n", qPrintable(error));
+    }
+    const bool usable = window.Button1Click() && !print::IsPrinting();
+    if (boxes.errors.size() != 1 || !usable) {
+        Complain(QStringLiteral("one error box and a usable window expected"));
+        return 1;
+    }
+    return 0;
+}
+
+// Until the printing service has no job left to print.
+void WaitForQueue() {
+    for (;;) {
+        QProcess lpstat;
+        lpstat.start(QStringLiteral("lpstat"),
+                     {QStringLiteral("-W"), QStringLiteral("not-completed"), QStringLiteral("-o")});
+        lpstat.waitForFinished(-1);
+        if (lpstat.readAllStandardOutput().trimmed().isEmpty()) {
+            return;
+        }
+        QThread::msleep(200);
+    }
+}
+
+// Answers the real print dialog as a person would: each step waits for its box to be on top,
+// acts on it by the names of its controls, and reports what it missed; after a miss it cancels
+// every box, so that the run ends.
+class DialogPerson {
+  public:
+    using Step = std::function<void(QWidget& box)>;
+
+    DialogPerson() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Act(); });
+        timer_.start(50);
+    }
+
+    // A step for the print dialog, or with properties true for its printer's Properties.
+    void Then(bool properties, Step step) { steps_.push_back({properties, std::move(step)}); }
+    bool Done() const { return steps_.empty(); }
+
+    bool failed = false;
+    void Miss(const QString& what) {
+        Complain(what);
+        failed = true;
+    }
+
+    // Shows the options, checks that no choice of pages is among them, and confirms.
+    void ConfirmOfferingNoPageRange(QWidget& box) {
+        auto* const copies = box.findChild<QWidget*>(QStringLiteral("copies"));
+        if (copies != nullptr && !copies->isVisible()) {
+            for (auto* const button : box.findChildren<QAbstractButton*>()) {
+                if (button->text().contains(QStringLiteral("Options"))) {
+                    button->click();
+                }
+            }
+        }
+        if (copies == nullptr || !copies->isVisible()) {
+            Miss(QStringLiteral("the dialog's options do not show the copies"));
+        }
+        for (const char* name : {"gbPrintRange", "printRange", "pagesRadioButton", "pageSetCombo",
+                                 "printSelection", "printCurrentPage"}) {
+            auto* const choice = box.findChild<QWidget*>(QString::fromLatin1(name));
+            if (choice != nullptr && choice->isVisible()) {
+                Miss(QStringLiteral("the dialog offers %1").arg(QString::fromLatin1(name)));
+            }
+        }
+        static_cast<QDialog&>(box).accept();
+    }
+
+  private:
+    void Act() {
+        QWidget* const top = QApplication::activeModalWidget();
+        if (failed && qobject_cast<QDialog*>(top) != nullptr) {
+            static_cast<QDialog*>(top)->reject();
+        }
+        if (failed || steps_.empty() || top == nullptr) {
+            return;
+        }
+        const bool properties = top->inherits("QPrintPropertiesDialog");
+        if (properties != steps_.front().first ||
+            (!properties && qobject_cast<QPrintDialog*>(top) == nullptr)) {
+            return;
+        }
+        const Step step = steps_.front().second;
+        steps_.pop_front();
+        step(*top);
+    }
+
+    QTimer timer_;
+    std::deque<std::pair<bool, Step>> steps_;
+};
+
+// Two copies and A4 under Properties chosen at the first Print only; both jobs must come out so,
+// and the dialog must offer no choice of pages either time.
+int Paper(const QString& jobPath, const QString& outPrefix) {
+    ReportingBoxes boxes;
+    ui::QtDialogs dialogs;
+    ui::TfrmMortMain window(boxes, dialogs);
+    TypeAndCalculate(window);
+
+    DialogPerson person;
+    person.Then(false, [&person](QWidget& box) {
+        auto* const copies = box.findChild<QSpinBox*>(QStringLiteral("copies"));
+        if (copies == nullptr) {
+            person.Miss(QStringLiteral("the dialog offers no copies"));
+        } else {
+            copies->setValue(2);
+        }
+        auto* const properties = box.findChild<QAbstractButton*>(QStringLiteral("properties"));
+        if (properties == nullptr) {
+            person.Miss(QStringLiteral("the dialog offers no Properties"));
+            return;
+        }
+        // Queued: the Properties box runs a loop of its own, in which the next step acts.
+        QMetaObject::invokeMethod(properties, "click", Qt::QueuedConnection);
+    });
+    person.Then(true, [&person](QWidget& box) {
+        auto* const paper = box.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+        const int a4 = paper == nullptr ? -1 : paper->findText(QStringLiteral("A4"));
+        if (a4 < 0 || paper->currentIndex() == a4) {
+            person.Miss(QStringLiteral("Properties offers no A4 to change to"));
+        } else {
+            paper->setCurrentIndex(a4);
+        }
+        static_cast<QDialog&>(box).accept();
+    });
+    person.Then(false, [&person](QWidget& box) { person.ConfirmOfferingNoPageRange(box); });
+    person.Then(false, [&person](QWidget& box) { person.ConfirmOfferingNoPageRange(box); });
+
+    for (int job = 1; job <= 2; ++job) {
+        window.Print1Click();
+        WaitForQueue();
+        const QString copy = outPrefix + QLatin1Char('-') + QString::number(job);
+        QFile::remove(copy);
+        if (!QFile::copy(jobPath, copy)) {
+            person.Miss(QStringLiteral("job %1 wrote no file").arg(job));
+        }
+    }
+    if (!person.Done()) {
+        person.Miss(QStringLiteral("the print dialog was not shown every time"));
+    }
+    return person.failed || boxes.failed ? 1 : 0;
 }
 
 struct PdfWord {
@@ -233,6 +420,14 @@ int main(int argc, char* argv[]) {
     if (arguments.size() == 4 && arguments.at(1) == QStringLiteral("check")) {
         return Check(arguments.at(2), arguments.at(3));
     }
-    Complain(QStringLiteral("usage: print_e2e_client print EXPECTED | check EXPECTED JOB"));
+    if (arguments.size() >= 2 && arguments.at(1) == QStringLiteral("refused")) {
+        return Refused(arguments.mid(2));
+    }
+    if (arguments.size() == 4 && arguments.at(1) == QStringLiteral("paper")) {
+        return Paper(arguments.at(2), arguments.at(3));
+    }
+    Complain(
+        QStringLiteral("usage: print_e2e_client print EXPECTED | check EXPECTED JOB | "
+                       "refused COMMAND… | paper JOB OUT"));
     return 2;
 }

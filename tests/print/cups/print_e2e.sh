@@ -6,8 +6,10 @@
 #
 #   print_e2e.sh PATH/TO/print_e2e_client
 #
-# Exits 0 when one job arrived with every text where the layout puts it on that printer, 1 on a
-# failure, 77 (skipped) when a tool it needs is not installed.
+# Exits 0 when one job arrived with every text where the layout puts it on that printer, the paper
+# chosen in the real print dialog stayed for the next Print, and a job the service did not take
+# ended in the error box with no job made; 1 on a failure, 77 (skipped) when a tool it needs is not
+# installed.
 set -euo pipefail
 
 client=${1:?usage: print_e2e.sh PATH/TO/print_e2e_client}
@@ -91,6 +93,7 @@ BrowseLocalProtocols none
 DefaultShared No
 WebInterface No
 LogLevel debug
+MaxLogSize 0
 PreserveJobHistory Yes
 <Policy default>
   <Limit All>
@@ -118,9 +121,16 @@ until lpstat -r 2>/dev/null | grep -q 'is running'; do
 done
 
 # A raw queue would report the job done and write nothing: the driver's filters make the file.
-lpadmin -p "$queue" -E -v "file://$dir/out/job.prn" -P "$ppd" -o printer-error-policy=abort-job
-lpadmin -d "$queue"
+add_queue() {
+    lpadmin -p "$queue" -E -v "file://$dir/out/job.prn" -P "$ppd" -o printer-error-policy=abort-job
+    lpadmin -d "$queue"
+}
+add_queue
 [ "$(lpstat -d)" = "system default destination: $queue" ] || fail "$queue is not the default"
+
+# The program's own temporary files go here, to be found if any is left behind.
+export TMPDIR="$dir/tmp"
+mkdir -p "$TMPDIR"
 
 "$client" print "$dir/expected.txt" || fail "the Print command failed"
 
@@ -136,4 +146,44 @@ grep -q '\[Job 1\] Job completed\.' "$dir/log/error_log" || fail "the job did no
 [ -s "$dir/out/job.prn" ] || fail "the printer wrote nothing"
 
 "$client" check "$dir/expected.txt" "$dir/out/job.prn" || fail "the paper is not as laid out"
-echo "PASSED: one job, every text in place"
+
+# Jobs the daemon has made so far, whatever became of them.
+made() {
+    grep -c '\] Queued on ' "$dir/log/error_log" || true
+}
+
+# Two copies and A4 under Properties chosen at the first Print stay for the second, and neither
+# dialog offers a choice of pages.
+"$client" paper "$dir/out/job.prn" "$dir/out/paper" || fail "the print dialog did not keep its choices"
+for n in 1 2; do
+    size=$(pdfinfo "$dir/out/paper-$n" | grep '^Page size:')
+    [[ "$size" == *"(A4)" ]] || fail "Print $n came out on $size, not A4"
+done
+# The daemon's own account of the two jobs: twice nine pages each, on A4.
+[ "$(grep -cE " [23] \[.*\] total 18 .* A4 one-sided\$" "$dir/log/page_log")" -eq 2 ] ||
+    fail "the jobs did not carry the copies and the paper: $(cat "$dir/log/page_log")"
+[ "$(made)" -eq 3 ] || fail "$(made) jobs made, 3 expected"
+
+# A job the service does not take ends in the error box with the service's reason, and no job.
+refused() {
+    local reason=$1
+    shift
+    local box
+    box=$("$client" refused "$@") || fail "no error box for a job refused with \"$reason\": $box"
+    [[ "$box" == "error box: The loan was not printed: "*"$reason"* ]] ||
+        fail "the error box does not give the reason \"$reason\": $box"
+}
+cupsreject "$queue"
+refused 'is not accepting jobs.'
+grep -q 'server-error-not-accepting-jobs' "$dir/log/error_log" || fail "the daemon refused no job"
+cupsaccept "$queue"
+refused 'The printer or class does not exist.' lpadmin -x "$queue"
+[ "$(made)" -eq 3 ] || fail "a refused Print made a job"
+# Last, for it takes the daemon away.
+add_queue 2>/dev/null
+refused 'the printing service cannot be reached' \
+    bash -c "kill $pid; while lpstat -r 2>/dev/null | grep -q 'is running'; do sleep 0.1; done"
+
+leftovers=$(find "$TMPDIR" -name 'loan-*')
+[ -z "$leftovers" ] || fail "the printed loan was left behind in $leftovers"
+echo "PASSED: every text in place, the paper kept, each refused job reported"

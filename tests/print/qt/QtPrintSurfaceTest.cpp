@@ -242,6 +242,34 @@ TEST_F(QtPrintSurfaceTest, PrinterThatCannotBeginFailsTheCommand) {
     EXPECT_FALSE(IsPrinting());
 }
 
+std::string Texts(const std::vector<JobOption>& options) {
+    std::string texts;
+    for (const JobOption& option : options) {
+        texts += option.name + "=" + option.value + " ";
+    }
+    return texts;
+}
+
+// What the dialog chose reaches the job in the printing service's names; a choice of pages that
+// Qt keeps for the service never does, for the printout is printed whole. (Sides other than one
+// are a native printer's, which this machine has none of.)
+TEST(JobOptions, CarryTheDialogsChoicesButNoChoiceOfPages) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    EXPECT_EQ(Texts(JobOptionsOf(printer, {})), "media=Letter sides=one-sided ");
+
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+    printer.setCopyCount(3);
+    printer.setCollateCopies(true);
+    const QStringList chosen{"page-ranges", "1-1", "job-priority", "80",
+                             "page-set",    "odd", "Resolution",   "600dpi"};
+    EXPECT_EQ(Texts(JobOptionsOf(printer, chosen)),
+              "media=A4 copies=3 Collate=True sides=one-sided landscape= job-priority=80 "
+              "Resolution=600dpi ");
+}
+
 // main points the printing service at nowhere, so this machine has no default printer.
 TEST(DefaultPrinter, NoneFailsBeforeTheDialog) {
     try {
